@@ -1,0 +1,44 @@
+# The two commands of the README, and a few helpers.
+#   make run   installs what is missing, builds, and starts the simulator on the demo data
+#   make test  installs what is missing, builds, and runs every test through CTest
+
+BUILD_DIR ?= build
+BUILD_TYPE ?= RelWithDebInfo
+JOBS ?= $(shell nproc)
+CMAKE_FLAGS ?=
+
+.PHONY: all deps configure build run test bench sanitize clean screenshot
+
+all: build
+
+deps:
+	@scripts/deps.sh
+
+configure: deps
+	@if [ ! -f $(BUILD_DIR)/build.ninja ]; then \
+	  cmake -S . -B $(BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=$(BUILD_TYPE) $(CMAKE_FLAGS); \
+	fi
+
+build: configure
+	@cmake --build $(BUILD_DIR) -j $(JOBS)
+
+run: build
+	@scripts/run.sh $(BUILD_DIR)
+
+test: build
+	@cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy \
+	  ctest --output-on-failure -j $(JOBS) --timeout 600
+
+bench: build
+	@for b in $(BUILD_DIR)/bench/*; do [ -x "$$b" ] && "$$b"; done
+
+# An AddressSanitizer/UBSan build of everything, in build-asan/.
+sanitize:
+	@$(MAKE) test BUILD_DIR=build-asan BUILD_TYPE=Debug CMAKE_FLAGS=-DHARUNE_SANITIZE=ON
+
+# The program under Xvfb, a screenshot of the whole screen after a few seconds.
+screenshot: build
+	@scripts/screenshot.sh $(BUILD_DIR) shot.png
+
+clean:
+	@rm -rf $(BUILD_DIR)

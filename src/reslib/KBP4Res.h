@@ -1,0 +1,75 @@
+#pragma once
+
+// The resource library: setting dialogs, pickers, the OS name, the byte-wise string functions
+// of the Japanese code page and the gateway to the ticket plug-ins.
+//
+// Dialog functions take and return text as QString; the byte-wise functions work on code-page
+// bytes (see platform::Cp932), exactly as the callers hand them over.
+
+#include <QByteArray>
+#include <QString>
+#include <cstdint>
+
+class QWidget;
+
+namespace reslib {
+
+// Digit settings of a seven-segment cell. The three values are read back whatever the result;
+// 1 means the user confirmed.
+int32_t Call_dlg100(QWidget *owner, int16_t keta, int16_t &zeroMode, int16_t &shift,
+                    int16_t &fillZero);
+
+// About box showing `text`. `mode` is always 1. The result means nothing.
+int32_t Call_dlg110(QWidget *owner, int32_t mode, const QString &text);
+
+// The platform's system-time record: eight 16-bit fields.
+struct SystemTime
+{
+    int16_t wYear = 0;
+    int16_t wMonth = 0;
+    int16_t wDayOfWeek = 0;
+    int16_t wDay = 0;
+    int16_t wHour = 0;
+    int16_t wMinute = 0;
+    int16_t wSecond = 0;
+    int16_t wMilliseconds = 0;
+};
+
+// Date picker; non-zero when a date was chosen, with year, month and day set.
+int32_t Call_dlg111(QWidget *owner, SystemTime &date);
+
+constexpr int CustomColorCount = 17;
+
+// Colour picker. `colour` is 0x00BBGGRR in and out; `customColors` points at the first of
+// CustomColorCount colours, which the dialog may update. Non-zero when a colour was chosen.
+int32_t Kb3ChooseColor(QWidget *owner, int32_t &colour, int32_t *customColors);
+
+// File picker. `filter` holds description and pattern pairs, each item followed by a zero
+// character and one more zero at the end. Returns the chosen file, empty when cancelled.
+QString Kb3FileDlg(QWidget *owner, int32_t flags, const QByteArray &filter,
+                   const QString &initialName, const QString &title);
+
+// Folder picker; the chosen folder, empty when cancelled.
+QString Kb3FolderDlg(QWidget *owner, const QString &title);
+
+// The name of the operating system the program runs on.
+QString GetOsInfo();
+
+// Length of code-page text in bytes.
+int32_t LenB_ASCII(const QByteArray &text);
+
+// `count` bytes of code-page text from the 1-based byte position `start`. Positions beyond
+// the end give the empty text; a slice may cut a double-byte character and then holds the
+// lone lead or trail byte as it is.
+QByteArray MidB_ASCII(const QByteArray &text, int32_t start, int32_t count);
+
+// Ticket plug-in gateway. The plug-in is named by its file on every call.
+struct PlgInfo;
+int32_t KB4_GetPlgInfo(const QByteArray &plugin, PlgInfo &info);
+int32_t KB4_SetPlgComment(const QByteArray &plugin, QWidget *edit);
+int32_t KB4_SetCorpAddList(const QByteArray &plugin, QWidget *combo);
+int32_t KB4_DrawSeiriken(const QByteArray &plugin, void *canvas, const QByteArray &stopText,
+                         const QByteArray &dateText, const QByteArray &timeText, int32_t routeNo,
+                         int32_t rowValue, int32_t dataIndex, int32_t corpIndex);
+
+} // namespace reslib
