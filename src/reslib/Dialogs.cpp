@@ -112,7 +112,8 @@ int32_t Call_dlg110(QWidget *owner, int32_t /*mode*/, const QString &text)
     QDialog dialog(owner);
     dialog.setObjectName(QStringLiteral("dlg110"));
     dialog.setWindowTitle(QStringLiteral("バージョン情報"));
-    auto *label = new QLabel(text, &dialog);
+    // The text comes with CR LF line ends.
+    auto *label = new QLabel(QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")), &dialog);
     label->setObjectName(QStringLiteral("aboutText"));
     label->setTextInteractionFlags(Qt::TextSelectableByMouse);
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok, &dialog);

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <functional>
+
+namespace platform {
+class Clock;
+class Sleeper;
+class MessagePresenter;
+} // namespace platform
+
+namespace app {
+
+// What the windows need from outside themselves; the program passes the real ones, tests pass
+// their own.
+struct AppServices
+{
+    platform::Clock *clock = nullptr;
+    platform::Sleeper *sleeper = nullptr;
+    platform::MessagePresenter *messages = nullptr;
+    // Ends the program at once, after the console's confirmed close.
+    std::function<void()> quit;
+};
+
+} // namespace app

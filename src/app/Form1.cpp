@@ -1,0 +1,235 @@
+#include "app/Form1.h"
+
+#include "app/Forms.h"
+#include "app/ModuleCalls.h"
+#include "app/PanelLayout.h"
+#include "app/frmCtl.h"
+#include "controls/ChimeiCtl_DX.h"
+#include "controls/M_Degit.h"
+#include "controls/PropertyBag.h"
+#include "platform/Clock.h"
+#include "platform/Twips.h"
+#include "platform/ui/WindowShape.h"
+#include "settings/frmOption.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScreen>
+#include <QTime>
+#include <QTimer>
+#include <QWindow>
+
+namespace app {
+
+using controls::M_Degit;
+using controls::PropertyBag;
+using platform::px;
+using platform::pxRect;
+
+namespace {
+
+// The grey the window shows where its picture does not reach.
+const QColor WindowGrey(0xF0, 0xF0, 0xF0);
+
+PropertyBag fareCellDesign()
+{
+    return PropertyBag().with(QStringLiteral("Keta"), 4).with(QStringLiteral("DegitSize"), 0).with(QStringLiteral("DegitStyle"), 1);
+}
+
+PropertyBag clockCellDesign()
+{
+    return PropertyBag().with(QStringLiteral("Keta"), 2).with(QStringLiteral("DegitSize"), 0).with(QStringLiteral("DegitStyle"), 0);
+}
+
+PropertyBag stopNameDesign()
+{
+    return PropertyBag().with(QStringLiteral("BackColor"), 0x404040).with(QStringLiteral("ForeColor"), 0x80C0FF);
+}
+
+} // namespace
+
+Form1::Form1(Forms &forms) : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint), m_forms(forms)
+{
+    setObjectName(QStringLiteral("Form1"));
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setFixedSize(platform::pxSize(layout::PanelClientWidth, layout::PanelClientHeight));
+    createDesignControls();
+}
+
+Form1::~Form1() = default;
+
+void Form1::createDesignControls()
+{
+    using namespace layout;
+
+    ChimeiCtl = new controls::ChimeiCtl_DX(stopNameDesign(), this);
+    ChimeiCtl->setObjectName(QStringLiteral("ChimeiCtl"));
+    ChimeiCtl->setGeometry(pxRect(ChimeiLeft, ChimeiTop, ChimeiWidth, ChimeiHeight));
+
+    for (int i = 0; i < 2; ++i) {
+        TimeDegit[i] = new M_Degit(clockCellDesign(), this);
+        TimeDegit[i]->setObjectName(QStringLiteral("TimeDegit%1").arg(i));
+        TimeDegit[i]->setGeometry(pxRect(ClockLefts[i], ClockTop, ClockWidth, ClockHeight));
+        TimeDegit[i]->hide();
+    }
+
+    Degit[0] = new M_Degit(fareCellDesign(), this);
+    Degit[0]->setObjectName(QStringLiteral("Degit0"));
+    Degit[0]->setGeometry(pxRect(HiddenCellLeft, HiddenCellTop, CellWidth, CellHeight));
+    Degit[0]->hide();
+
+    lblSeiriNum[0] = new QLabel(this);
+    lblSeiriNum[0]->setObjectName(QStringLiteral("lblSeiriNum0"));
+    lblSeiriNum[0]->hide();
+
+    for (int i = 1; i <= 30; ++i) {
+        auto *cell = new M_Degit(fareCellDesign(), this);
+        cell->setObjectName(QStringLiteral("Degit%1").arg(i));
+        cell->setGeometry(pxRect(cellLeft(i), cellTop(i), CellWidth, CellHeight));
+        connect(cell, &M_Degit::DblClick, this, [this, i] { Degit_DblClick(i); });
+        Degit[i] = cell;
+
+        auto *label = new QLabel(this);
+        label->setObjectName(QStringLiteral("lblSeiriNum%1").arg(i));
+        label->setGeometry(pxRect(cellLeft(i), labelTop(i), CellWidth, LabelHeight));
+        label->setAlignment(Qt::AlignCenter);
+        label->setAttribute(Qt::WA_TranslucentBackground);
+        // Clicks go through the numbers to the panel, which drags the window.
+        label->setAttribute(Qt::WA_TransparentForMouseEvents);
+        QPalette p = label->palette();
+        p.setColor(QPalette::WindowText, Qt::white);
+        label->setPalette(p);
+        lblSeiriNum[i] = label;
+    }
+
+    Timer1 = new QTimer(this);
+    Timer1->setInterval(1000);
+    connect(Timer1, &QTimer::timeout, this, &Form1::Timer1_Timer);
+}
+
+void Form1::Form_Load()
+{
+    closeAllSounds();
+
+    for (int i = 1; i <= 30; ++i)
+        Degit[i]->setValue(0);
+
+    settings::frmOption &options = m_forms.options();
+    imgRes[1] = imgRes[0];
+    imgRes[2] = imgRes[0];
+    setPicture(imgRes[0]);
+    options.SetProp();
+
+    frmCtl &console = m_forms.console();
+    console.show();
+    console.raise();
+    console.activateWindow();
+
+    moveToScreenOrigin();
+    console.moveToBottomRight();
+    applyRoundedOutline();
+    update();
+
+    loadIniInfo(m_forms);
+}
+
+void Form1::moveToScreenOrigin()
+{
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    move(screen ? screen->geometry().topLeft() : QPoint(0, 0));
+}
+
+void Form1::applyRoundedOutline()
+{
+    const QRect client = rect();
+    setMask(platform::roundedRegion(0, 0, client.right() + 1, client.bottom() + 1, 3, 3));
+}
+
+Form1::FormInfo Form1::GetFormInfo() const
+{
+    return {platform::twips(x()), platform::twips(y())};
+}
+
+void Form1::SetFormInfo(const FormInfo &info)
+{
+    move(px(info.PanelLeft), y());
+    move(x(), px(info.PanelTop));
+}
+
+void Form1::setPicture(const QPixmap &picture)
+{
+    m_picture = picture;
+    update();
+}
+
+void Form1::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.fillRect(rect(), WindowGrey);
+    if (!m_picture.isNull())
+        painter.drawPixmap(0, 0, m_picture);
+}
+
+void Form1::Degit_DblClick(int index)
+{
+    M_Degit *clicked = Degit[index];
+    if (!clicked->UserSet())
+        return;
+    frmCtl &console = m_forms.console();
+    console.setEnabled(false);
+    if (clicked->ShowSetDlg() == 1) {
+        const int16_t zeroMode = clicked->ZeroMode();
+        const int16_t shift = clicked->Shift();
+        const int16_t fillZero = clicked->FillZero();
+        for (int j = 1; j <= 30; ++j) {
+            const controls::DegitValue kept = Degit[j]->Value();
+            Degit[j]->setShift(shift);
+            Degit[j]->setFillZero(fillZero);
+            Degit[j]->setZeroMode(zeroMode);
+            Degit[j]->setValue(kept);
+        }
+    }
+    console.setEnabled(true);
+}
+
+void Form1::Timer1_Timer()
+{
+    const QString now = m_forms.services().clock->now().time().toString(QStringLiteral("HH:mm:ss"));
+    TimeDegit[0]->setValue(now.mid(0, 2).toInt());
+    TimeDegit[1]->setValue(now.mid(3, 2).toInt());
+}
+
+void Form1::mousePressEvent(QMouseEvent *event)
+{
+    if (event->button() != Qt::LeftButton)
+        return;
+    // Let the window manager move the window as if its title bar were held; where it will not,
+    // follow the mouse ourselves.
+    if (windowHandle() && windowHandle()->startSystemMove())
+        return;
+    m_dragging = true;
+    m_dragOffset = event->globalPosition().toPoint() - frameGeometry().topLeft();
+}
+
+void Form1::mouseMoveEvent(QMouseEvent *event)
+{
+    if (m_dragging && (event->buttons() & Qt::LeftButton))
+        move(event->globalPosition().toPoint() - m_dragOffset);
+}
+
+void Form1::mouseReleaseEvent(QMouseEvent *event)
+{
+    if (event->button() == Qt::LeftButton)
+        m_dragging = false;
+}
+
+void Form1::closeEvent(QCloseEvent *event)
+{
+    // The program is closed from the console only.
+    event->ignore();
+}
+
+} // namespace app

@@ -1,0 +1,75 @@
+#pragma once
+
+#include <QPixmap>
+#include <QPoint>
+#include <QWidget>
+#include <array>
+#include <cstdint>
+
+class QLabel;
+class QTimer;
+
+namespace controls {
+class M_Degit;
+class ChimeiCtl_DX;
+} // namespace controls
+
+namespace app {
+
+class Forms;
+
+// The panel: the simulated fare display unit. A frameless window with a rounded outline, its
+// face a picture, the stop-name display at the top and thirty fare cells in three rows of ten.
+class Form1 : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit Form1(Forms &forms);
+    ~Form1() override;
+
+    // The load handler: the program's start-up sequence.
+    void Form_Load();
+
+    struct FormInfo
+    {
+        int32_t PanelLeft = 0;
+        int32_t PanelTop = 0;
+    };
+    FormInfo GetFormInfo() const;
+    void SetFormInfo(const FormInfo &info);
+
+    // The window background picture, drawn unscaled from the top left corner.
+    void setPicture(const QPixmap &picture);
+    const QPixmap &picture() const { return m_picture; }
+
+    // Degit(0) exists only to absorb writes aimed at cell 0; Degit(1..30) are the fare cells.
+    std::array<controls::M_Degit *, 31> Degit{};
+    std::array<controls::M_Degit *, 2> TimeDegit{};
+    std::array<QLabel *, 31> lblSeiriNum{};
+    std::array<QPixmap, 3> imgRes;
+    controls::ChimeiCtl_DX *ChimeiCtl = nullptr;
+    QTimer *Timer1 = nullptr;
+
+    void Degit_DblClick(int index);
+    void Timer1_Timer();
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void createDesignControls();
+    void applyRoundedOutline();
+    void moveToScreenOrigin();
+
+    Forms &m_forms;
+    QPixmap m_picture;
+    bool m_dragging = false;
+    QPoint m_dragOffset;
+};
+
+} // namespace app

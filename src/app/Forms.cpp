@@ -1,0 +1,86 @@
+#include "app/Forms.h"
+
+#include "app/Form1.h"
+#include "app/frmCtl.h"
+#include "app/mdl731_000.h"
+#include "settings/frmOption.h"
+
+#include <QRadioButton>
+
+namespace app {
+
+Forms::Forms(AppServices services) : m_services(std::move(services)) {}
+
+Forms::~Forms()
+{
+    m_options.reset();
+    m_console.reset();
+    m_panel.reset();
+}
+
+void Forms::start()
+{
+    Form1 &form = panel();
+    form.Form_Load();
+    form.show();
+}
+
+Form1 &Forms::panel()
+{
+    if (!m_panel)
+        m_panel = std::make_unique<Form1>(*this);
+    return *m_panel;
+}
+
+frmCtl &Forms::console()
+{
+    if (!m_console) {
+        m_console = std::make_unique<frmCtl>(*this);
+        m_console->Form_Load();
+    }
+    return *m_console;
+}
+
+settings::frmOption &Forms::options()
+{
+    if (!m_options)
+        m_options = std::make_unique<settings::frmOption>(*this);
+    return *m_options;
+}
+
+QLabel *Forms::lblSeiriNum(int index)
+{
+    return panel().lblSeiriNum[index];
+}
+
+controls::M_Degit *Forms::Degit(int index)
+{
+    return panel().Degit[index];
+}
+
+controls::M_Degit *Forms::TimeDegit(int index)
+{
+    return panel().TimeDegit[index];
+}
+
+controls::ChimeiCtl_DX *Forms::ChimeiCtl()
+{
+    return panel().ChimeiCtl;
+}
+
+bool Forms::backlightSelected(int index)
+{
+    return console().Option4[index]->isChecked();
+}
+
+void Forms::Option4_Click(int16_t &index)
+{
+    console().Option4_Click(index);
+}
+
+void Forms::SeirikenNumSet(int16_t &style, int16_t &zeroFill)
+{
+    mdl731_000::SeirikenNumSet(panel(), style, zeroFill);
+}
+
+} // namespace app

@@ -1,0 +1,55 @@
+#pragma once
+
+#include "app/AppServices.h"
+#include "settings/PanelHost.h"
+
+#include <memory>
+
+namespace settings {
+class frmOption;
+}
+
+namespace app {
+
+class Form1;
+class frmCtl;
+
+// The program's three windows, each a single instance that lives from its first use until the
+// program ends. A window is created the first time it is touched, and its load handler runs
+// right then, in the middle of the touching step.
+class Forms final : public settings::PanelHost
+{
+public:
+    explicit Forms(AppServices services);
+    ~Forms() override;
+    Forms(const Forms &) = delete;
+    Forms &operator=(const Forms &) = delete;
+
+    // Creates the panel, runs its load (the program's start-up) and shows it.
+    void start();
+
+    Form1 &panel();
+    frmCtl &console();
+    settings::frmOption &options();
+    bool consoleLoaded() const { return m_console != nullptr; }
+    bool optionsLoaded() const { return m_options != nullptr; }
+
+    const AppServices &services() const { return m_services; }
+
+    // What the options window pushes into.
+    QLabel *lblSeiriNum(int index) override;
+    controls::M_Degit *Degit(int index) override;
+    controls::M_Degit *TimeDegit(int index) override;
+    controls::ChimeiCtl_DX *ChimeiCtl() override;
+    bool backlightSelected(int index) override;
+    void Option4_Click(int16_t &index) override;
+    void SeirikenNumSet(int16_t &style, int16_t &zeroFill) override;
+
+private:
+    AppServices m_services;
+    std::unique_ptr<Form1> m_panel;
+    std::unique_ptr<frmCtl> m_console;
+    std::unique_ptr<settings::frmOption> m_options;
+};
+
+} // namespace app

@@ -1,0 +1,366 @@
+#include "app/frmCtl.h"
+
+#include "app/Form1.h"
+#include "app/EntryFrame.h"
+#include "app/Forms.h"
+#include "app/ModuleCalls.h"
+#include "controls/ChimeiCtl_DX.h"
+#include "platform/Clock.h"
+#include "platform/ProgramInfo.h"
+#include "platform/Twips.h"
+#include "platform/ui/MessagePresenter.h"
+#include "platform/ui/WindowShape.h"
+#include "reslib/KBP4Res.h"
+#include "settings/frmOption.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QScrollBar>
+
+namespace app {
+
+using platform::MessagePresenter;
+
+namespace {
+
+// The console's client area at design, and its two widths with the ticket preview hidden and
+// shown (window widths, twips).
+constexpr int ClientWidth = 5295;
+constexpr int ClientHeight = 2595;
+
+// Where the two route-entry frames lie, one on top of the other (pixels).
+const QRect EntryFrameRect(4, 2, 152, 167);
+
+QPushButton *makeButton(QWidget *parent, const QString &caption, const QString &name, const QRect &geometry)
+{
+    auto *b = new QPushButton(caption, parent);
+    b->setObjectName(name);
+    b->setGeometry(geometry);
+    b->setFocusPolicy(Qt::TabFocus);
+    return b;
+}
+
+QLabel *makeLabel(QWidget *parent, const QString &caption, const QRect &geometry, Qt::Alignment align = Qt::AlignLeft | Qt::AlignVCenter)
+{
+    auto *l = new QLabel(caption, parent);
+    l->setGeometry(geometry);
+    l->setAlignment(align);
+    return l;
+}
+
+} // namespace
+
+frmCtl::frmCtl(Forms &forms)
+    : QWidget(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
+      m_forms(forms)
+{
+    setObjectName(QStringLiteral("frmCtl"));
+    setWindowTitle(QStringLiteral("集中操作盤"));
+    setFixedSize(platform::pxSize(ClientWidth, ClientHeight));
+    createControls();
+}
+
+frmCtl::~frmCtl() = default;
+
+void frmCtl::createControls()
+{
+    createRouteEntryFrames();
+    createSteppingControls();
+    createSwitches();
+    createTapeGroup();
+    createPreviewArea();
+}
+
+void frmCtl::createRouteEntryFrames()
+{
+    createDigitListFrame();
+    createKeypadFrame();
+}
+
+void frmCtl::createDigitListFrame()
+{
+    auto *frame = new EntryFrame(0, this);
+    connect(frame, &EntryFrame::DblClick, this, &frmCtl::Frame1_DblClick);
+    frame->setGeometry(EntryFrameRect);
+    Frame1[0] = frame;
+
+    makeLabel(frame, QStringLiteral("系　統"), QRect(6, 6, 85, 16), Qt::AlignCenter);
+    makeLabel(frame, QStringLiteral("区間"), QRect(95, 6, 51, 16), Qt::AlignCenter);
+    const QStringList digits = {"0", "1", "2", "3", "4", "5", "6", "7", "8", "9"};
+    auto makeList = [&](const QString &name, int x) {
+        auto *list = new QListWidget(frame);
+        list->setObjectName(name);
+        list->addItems(digits);
+        list->setGeometry(x, 24, 17, 104);
+        list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        list->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        return list;
+    };
+    for (int j = 0; j < 5; ++j)
+        List2[j] = makeList(QStringLiteral("List2_%1").arg(j), 6 + 17 * j);
+    for (int j = 0; j < 3; ++j)
+        List3[j] = makeList(QStringLiteral("List3_%1").arg(j), 95 + 17 * j);
+
+    makeLabel(frame, QStringLiteral("系統設定"), QRect(6, 136, 52, 22));
+    Command1[0] = makeButton(frame, QStringLiteral("リセット"), QStringLiteral("Command1_0"), QRect(58, 134, 88, 26));
+}
+
+void frmCtl::createKeypadFrame()
+{
+    auto *frame = new EntryFrame(1, this);
+    connect(frame, &EntryFrame::DblClick, this, &frmCtl::Frame1_DblClick);
+    frame->setGeometry(EntryFrameRect);
+    Frame1[1] = frame;
+
+    // The display: route digits, a dash, section digits.
+    auto display = [&](const QString &name, const QRect &r) {
+        auto *l = makeLabel(frame, QString(), r, Qt::AlignRight | Qt::AlignVCenter);
+        l->setObjectName(name);
+        l->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        l->setAutoFillBackground(true);
+        QPalette p = l->palette();
+        p.setColor(QPalette::Window, Qt::black);
+        p.setColor(QPalette::WindowText, QColor(0x80, 0xFF, 0x80));
+        l->setPalette(p);
+        QFont f = l->font();
+        f.setFamily(QStringLiteral("Monospace"));
+        f.setPixelSize(15);
+        f.setBold(true);
+        l->setFont(f);
+        return l;
+    };
+    Label2[0] = display(QStringLiteral("Label2_0"), QRect(8, 8, 70, 22));
+    Label2[1] = makeLabel(frame, QStringLiteral("-"), QRect(78, 8, 12, 22), Qt::AlignCenter);
+    Label2[1]->setObjectName(QStringLiteral("Label2_1"));
+    Label2[2] = display(QStringLiteral("Label2_2"), QRect(90, 8, 54, 22));
+
+    // Keys in three rows of four: 7 8 9 系統 / 4 5 6 区間 / 1 2 3 0.
+    const int grid[3][4] = {{7, 8, 9, 10}, {4, 5, 6, 11}, {1, 2, 3, 0}};
+    for (int row = 0; row < 3; ++row) {
+        for (int col = 0; col < 4; ++col) {
+            const int k = grid[row][col];
+            const QString caption = k < 10 ? QString::number(k) : (k == 10 ? QStringLiteral("系統") : QStringLiteral("区間"));
+            CommandButton1[k] = makeButton(frame, caption, QStringLiteral("CommandButton1_%1").arg(k),
+                                           QRect(6 + col * 35, 36 + row * 31, 30, 27));
+        }
+    }
+    Command1[1] = makeButton(frame, QStringLiteral("リセット"), QStringLiteral("Command1_1"), QRect(8, 134, 136, 26));
+}
+
+void frmCtl::createSteppingControls()
+{
+    Command2[1] = makeButton(this, QStringLiteral("データ送り"), QStringLiteral("Command2_1"), QRect(160, 4, 86, 32));
+    Command2[0] = makeButton(this, QStringLiteral("データ戻し"), QStringLiteral("Command2_0"), QRect(160, 38, 86, 32));
+    Command2[0]->setEnabled(false);
+    Command2[1]->setEnabled(false);
+
+    Check1 = new QCheckBox(QStringLiteral("表示消去"), this);
+    Check1->setObjectName(QStringLiteral("Check1"));
+    Check1->setGeometry(162, 72, 84, 18);
+    Check1->setEnabled(false);
+
+    Frame6 = new QGroupBox(this);
+    Frame6->setObjectName(QStringLiteral("Frame6"));
+    Frame6->setGeometry(250, 64, 99, 82);
+    Check2 = new QCheckBox(QStringLiteral("深夜料金"), Frame6);
+    Check2->setObjectName(QStringLiteral("Check2"));
+    Check2->setGeometry(5, 3, 90, 18);
+    const QString captions[2] = {QStringLiteral("ｽｸﾛｰﾙ速度"), QStringLiteral("ｽｸﾛｰﾙ間隔")};
+    const int ranges[2][2] = {{1, 2000}, {0, 3000}};
+    for (int i = 0; i < 2; ++i) {
+        const int y = 22 + i * 29;
+        makeLabel(Frame6, captions[i], QRect(5, y, 60, 14));
+        Label1[i] = makeLabel(Frame6, QString::number(ranges[i][0]), QRect(62, y, 32, 14), Qt::AlignRight | Qt::AlignVCenter);
+        Label1[i]->setObjectName(QStringLiteral("Label1_%1").arg(i));
+        HScroll1[i] = new QScrollBar(Qt::Horizontal, Frame6);
+        HScroll1[i]->setObjectName(QStringLiteral("HScroll1_%1").arg(i));
+        HScroll1[i]->setRange(ranges[i][0], ranges[i][1]);
+        HScroll1[i]->setSingleStep(1);
+        HScroll1[i]->setPageStep(1);
+        HScroll1[i]->setValue(ranges[i][0]);
+        HScroll1[i]->setGeometry(5, y + 14, 89, 13);
+    }
+}
+
+void frmCtl::createSwitches()
+{
+    Frame2 = new QGroupBox(QStringLiteral("バックライト"), this);
+    Frame2->setObjectName(QStringLiteral("Frame2"));
+    Frame2->setGeometry(160, 90, 86, 58);
+    const QString captions[3] = {QStringLiteral("OFF"), QStringLiteral("ON1"), QStringLiteral("ON2")};
+    const QRect places[3] = {QRect(8, 14, 70, 14), QRect(8, 28, 70, 14), QRect(8, 42, 70, 14)};
+    for (int i = 0; i < 3; ++i) {
+        Option4[i] = new QRadioButton(captions[i], Frame2);
+        Option4[i]->setObjectName(QStringLiteral("Option4_%1").arg(i));
+        Option4[i]->setGeometry(places[i]);
+        connect(Option4[i], &QRadioButton::clicked, this, [this, i] {
+            int16_t index = static_cast<int16_t>(i);
+            Option4_Click(index);
+        });
+    }
+    Option4[0]->setChecked(true);
+
+    Command4 = makeButton(this, QStringLiteral("設定..."), QStringLiteral("Command4"), QRect(250, 149, 48, 22));
+    connect(Command4, &QPushButton::clicked, this, &frmCtl::Command4_Click);
+    Command8 = makeButton(this, QStringLiteral("ﾊﾞｰｼﾞｮﾝ"), QStringLiteral("Command8"), QRect(300, 149, 49, 22));
+    connect(Command8, &QPushButton::clicked, this, &frmCtl::Command8_Click);
+
+    Check4 = new QCheckBox(QStringLiteral(">>"), this);
+    Check4->setObjectName(QStringLiteral("Check4"));
+    Check4->setToolTip(QStringLiteral("整理券プレビューを開きます"));
+    Check4->setGeometry(162, 151, 84, 20);
+}
+
+void frmCtl::createTapeGroup()
+{
+    grpM_Tape = new QGroupBox(QStringLiteral("音合使用不可"), this);
+    grpM_Tape->setObjectName(QStringLiteral("grpM_Tape"));
+    grpM_Tape->setGeometry(250, 2, 99, 60);
+    grpM_Tape->setEnabled(false);
+    cmdTapeSet = makeButton(grpM_Tape, QStringLiteral("調整"), QStringLiteral("cmdTapeSet"), QRect(4, 15, 44, 20));
+    cmdTapeStop = makeButton(grpM_Tape, QStringLiteral("■"), QStringLiteral("cmdTapeStop"), QRect(51, 15, 44, 20));
+    cmdTapeBack = makeButton(grpM_Tape, QStringLiteral("戻し"), QStringLiteral("cmdTapeBack"), QRect(4, 37, 44, 20));
+    cmdTapeNext = makeButton(grpM_Tape, QStringLiteral("送り"), QStringLiteral("cmdTapeNext"), QRect(51, 37, 44, 20));
+    for (QPushButton *b : {cmdTapeSet, cmdTapeStop, cmdTapeBack, cmdTapeNext})
+        b->setEnabled(false);
+}
+
+void frmCtl::createPreviewArea()
+{
+    Label4 = makeLabel(this, QStringLiteral("整理券プレビュー"), QRect(362, 4, 120, 16));
+    Label4->setObjectName(QStringLiteral("Label4"));
+    picSeirikenPrev = new QLabel(this);
+    picSeirikenPrev->setObjectName(QStringLiteral("picSeirikenPrev"));
+    picSeirikenPrev->setGeometry(362, 22, 140, 140);
+    picSeirikenPrev->setAutoFillBackground(true);
+    picSeirikenPrev->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    picSeirikenPrev->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Combo1 = new QComboBox(this);
+    Combo1->setObjectName(QStringLiteral("Combo1"));
+    Combo1->setGeometry(506, 22, 84, 22);
+
+    MnuHide = new QMenu(this);
+    MnuHideCopy = MnuHide->addAction(QStringLiteral("コピー(&C)"));
+}
+
+void frmCtl::Form_Load()
+{
+    Form1 &panel = m_forms.panel();
+    panel.setWindowTitle(QStringLiteral("ハルネケーション - 型番:") + platform::executableBaseName());
+    roundKeypadButtons();
+    initSpeech(m_forms);
+}
+
+void frmCtl::roundKeypadButtons()
+{
+    // The key's face is drawn inside its rounded outline, so the outline shows as the key's edge.
+    const QString keyStyle = QStringLiteral(
+        "QPushButton { margin: 2px 2px 2px 2px; border: 1px solid #6a6a6a; border-radius: 2px;"
+        " background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #fdfdfd, stop:1 #dcdcdc); }"
+        "QPushButton:pressed { background: #c8c8c8; }"
+        "QPushButton:disabled { color: #a0a0a0; }");
+    for (int i = 0; i < 12; ++i) {
+        KeyRegions[i] = platform::roundedRegion(2, 2, 28, 25, 2, 2);
+        CommandButton1[i]->setStyleSheet(keyStyle);
+        CommandButton1[i]->setMask(KeyRegions[i]);
+    }
+}
+
+void frmCtl::releaseKeyRegions()
+{
+    // The keys keep their outlines; only our own copies are let go.
+    for (QRegion &r : KeyRegions)
+        r = QRegion();
+}
+
+void frmCtl::moveToBottomRight()
+{
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    const QRect area = screen->geometry();
+    const QRect frame = frameGeometry();
+    const QPoint frameOffset = pos() - frame.topLeft();
+    move(area.right() + 1 - frame.width() + frameOffset.x(), area.bottom() + 1 - frame.height() + frameOffset.y());
+}
+
+void frmCtl::Option4_Click(int16_t &) {}
+
+QString frmCtl::currentStopName() const
+{
+    return QString();
+}
+
+void frmCtl::Command4_Click()
+{
+    Form1 &panel = m_forms.panel();
+    panel.setEnabled(false);
+    setEnabled(false);
+    m_forms.options().exec();
+    panel.setEnabled(true);
+    setEnabled(true);
+    panel.ChimeiCtl->SetChimei(QString());
+    panel.ChimeiCtl->SetChimei(currentStopName());
+}
+
+QString frmCtl::versionText() const
+{
+    const QString crlf = QStringLiteral("\r\n");
+    const int year = m_forms.services().clock->now().date().year();
+    return QStringLiteral("機種：") + platform::executableBaseName() + crlf
+           + QStringLiteral("バージョン：") + QStringLiteral(HARUNE_VERSION) + QStringLiteral("  ServiceRelease 1") + crlf
+           + crlf
+           + QStringLiteral("発売元：ハルネ・プロジェクト") + crlf
+           + QStringLiteral("開発：ハルネ開発チーム 2002-") + QString::number(year) + crlf;
+}
+
+void frmCtl::Command8_Click()
+{
+    Form1 &panel = m_forms.panel();
+    panel.setEnabled(false);
+    reslib::Call_dlg110(this, 1, versionText());
+    panel.setEnabled(true);
+}
+
+void frmCtl::Frame1_DblClick(int index)
+{
+    EntryMode = static_cast<int16_t>(index);
+    Frame1[index]->lower();
+}
+
+bool frmCtl::QueryUnload()
+{
+    const auto answer = m_forms.services().messages->show(this, QStringLiteral("ハルネを終了しますか？"),
+                                                          QStringLiteral("ハルネの終了確認"),
+                                                          MessagePresenter::Buttons::YesNo, MessagePresenter::Icon::Question);
+    if (answer != MessagePresenter::Answer::Yes)
+        return false;
+    m_forms.panel().ChimeiCtl->SetChimei(QString());
+    releaseKeyRegions();
+    closeAllSounds();
+    releaseSpeech();
+    saveIniInfo(m_forms);
+    if (m_forms.services().quit)
+        m_forms.services().quit();
+    return true;
+}
+
+void frmCtl::closeEvent(QCloseEvent *event)
+{
+    if (QueryUnload())
+        event->accept();
+    else
+        event->ignore();
+}
+
+} // namespace app

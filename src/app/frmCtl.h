@@ -1,0 +1,106 @@
+#pragma once
+
+#include <QRegion>
+#include <QWidget>
+#include <array>
+#include <cstdint>
+
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QListWidget;
+class QMenu;
+class QAction;
+class QPushButton;
+class QRadioButton;
+class QScrollBar;
+
+namespace app {
+
+class Forms;
+
+class EntryFrame;
+
+// The operator console "集中操作盤": route entry, stepping, display switches, backlight,
+// announcement tape, ticket preview, options and version box.
+class frmCtl : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit frmCtl(Forms &forms);
+    ~frmCtl() override;
+
+    // The load handler; runs once, right after the console is created.
+    void Form_Load();
+
+    // Moves the console to the bottom-right corner of the screen.
+    void moveToBottomRight();
+
+    // Backlight switch: index 0 "OFF", 1 "ON1", 2 "ON2".
+    void Option4_Click(int16_t &index);
+
+    void Command4_Click();
+    void Command8_Click();
+    void Frame1_DblClick(int index);
+    // The close request; true when the console may close.
+    bool QueryUnload();
+
+    // The stop name of the current row of the loaded route.
+    QString currentStopName() const;
+
+    // The version box's five lines.
+    QString versionText() const;
+
+    int16_t EntryMode = 0;
+    // The rounded outlines given to the twelve keypad keys.
+    std::array<QRegion, 12> KeyRegions;
+
+    std::array<EntryFrame *, 2> Frame1{};
+    std::array<QListWidget *, 5> List2{};
+    std::array<QListWidget *, 3> List3{};
+    std::array<QPushButton *, 12> CommandButton1{};
+    std::array<QLabel *, 3> Label2{};
+    std::array<QPushButton *, 2> Command1{};
+    std::array<QPushButton *, 2> Command2{};
+    QCheckBox *Check1 = nullptr;
+    QGroupBox *Frame6 = nullptr;
+    QCheckBox *Check2 = nullptr;
+    std::array<QScrollBar *, 2> HScroll1{};
+    std::array<QLabel *, 2> Label1{};
+    QGroupBox *Frame2 = nullptr;
+    std::array<QRadioButton *, 3> Option4{};
+    QGroupBox *grpM_Tape = nullptr;
+    QPushButton *cmdTapeSet = nullptr;
+    QPushButton *cmdTapeBack = nullptr;
+    QPushButton *cmdTapeNext = nullptr;
+    QPushButton *cmdTapeStop = nullptr;
+    QCheckBox *Check4 = nullptr;
+    QLabel *picSeirikenPrev = nullptr;
+    QLabel *Label4 = nullptr;
+    QComboBox *Combo1 = nullptr;
+    QPushButton *Command4 = nullptr;
+    QPushButton *Command8 = nullptr;
+    QMenu *MnuHide = nullptr;
+    QAction *MnuHideCopy = nullptr;
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void createControls();
+    void createRouteEntryFrames();
+    void createDigitListFrame();
+    void createKeypadFrame();
+    void createSteppingControls();
+    void createSwitches();
+    void createTapeGroup();
+    void createPreviewArea();
+    void roundKeypadButtons();
+    void releaseKeyRegions();
+
+    Forms &m_forms;
+};
+
+} // namespace app

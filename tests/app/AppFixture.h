@@ -1,0 +1,36 @@
+#pragma once
+
+#include "../support/FakeServices.h"
+#include "app/Form1.h"
+#include "app/Forms.h"
+#include "app/frmCtl.h"
+
+#include <gtest/gtest.h>
+#include <memory>
+
+// The whole program started as the executable starts it, with the outside world faked.
+class AppFixture : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        app::AppServices services;
+        services.clock = &clock;
+        services.sleeper = &sleeper;
+        services.messages = &messages;
+        services.quit = [this] { ++quitCalls; };
+        forms = std::make_unique<app::Forms>(services);
+        forms->start();
+    }
+
+    void TearDown() override { forms.reset(); }
+
+    app::Form1 &panel() { return forms->panel(); }
+    app::frmCtl &console() { return forms->console(); }
+
+    FakeClock clock;
+    CountingSleeper sleeper;
+    ScriptedMessages messages;
+    int quitCalls = 0;
+    std::unique_ptr<app::Forms> forms;
+};

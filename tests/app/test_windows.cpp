@@ -1,0 +1,273 @@
+#include "AppFixture.h"
+#include "app/EntryFrame.h"
+#include "controls/M_Degit.h"
+#include "settings/frmOption.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QRadioButton>
+#include <QComboBox>
+#include <QDialog>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QScreen>
+#include <QSpinBox>
+#include <QTimer>
+
+using controls::DegitValue;
+
+namespace {
+
+// Which route-entry frame lies on top where both overlap.
+int visibleEntryFrame(app::frmCtl &console)
+{
+    const QPoint probe = console.Frame1[0]->geometry().center();
+    for (QWidget *w = console.childAt(probe); w; w = w->parentWidget()) {
+        if (w == console.Frame1[0])
+            return 0;
+        if (w == console.Frame1[1])
+            return 1;
+    }
+    return -1;
+}
+
+void sendMouse(QWidget *target, QEvent::Type type, Qt::MouseButton button, Qt::MouseButtons held, QPoint local)
+{
+    QMouseEvent event(type, QPointF(local), QPointF(target->mapToGlobal(local)), button, held, Qt::NoModifier);
+    QApplication::sendEvent(target, &event);
+}
+
+// Answers the cell settings dialog as soon as it is open.
+void answerCellDialog(int zeroMode, int shift, int fillZero, bool accept)
+{
+    QTimer::singleShot(0, [=] {
+        auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        dialog->findChild<QComboBox *>(QStringLiteral("zeroMode"))->setCurrentIndex(zeroMode);
+        dialog->findChild<QSpinBox *>(QStringLiteral("shift"))->setValue(shift);
+        dialog->findChild<QSpinBox *>(QStringLiteral("fillZero"))->setValue(fillZero);
+        if (accept)
+            dialog->accept();
+        else
+            dialog->reject();
+    });
+}
+
+} // namespace
+
+using StartUp = AppFixture;
+
+TEST_F(StartUp, PlacesBothWindowsAndShowsTheKeypadWithoutAMessage)
+{
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    EXPECT_EQ(panel().pos(), screen.topLeft());
+    EXPECT_EQ(panel().size(), QSize(642, 314));
+    EXPECT_EQ(console().frameGeometry().bottomRight(), screen.bottomRight());
+    EXPECT_TRUE(panel().isVisible());
+    EXPECT_TRUE(console().isVisible());
+    EXPECT_FALSE(forms->options().isVisible());
+    EXPECT_EQ(visibleEntryFrame(console()), 1);
+    EXPECT_EQ(console().EntryMode, 0);
+    EXPECT_TRUE(messages.shown.empty());
+}
+
+TEST_F(StartUp, PanelCaptionNamesTheModelAndTheConsoleKeepsItsOwn)
+{
+    EXPECT_TRUE(panel().windowTitle().startsWith(QStringLiteral("ハルネケーション - 型番:")));
+    EXPECT_TRUE(panel().windowTitle().endsWith(QStringLiteral("型番:test_app")));
+    EXPECT_EQ(console().windowTitle(), QStringLiteral("集中操作盤"));
+}
+
+TEST_F(StartUp, ButtonsThatNeedARouteStartDisabled)
+{
+    EXPECT_FALSE(console().Command2[0]->isEnabled());
+    EXPECT_FALSE(console().Command2[1]->isEnabled());
+    EXPECT_FALSE(console().Check1->isEnabled());
+    EXPECT_FALSE(console().cmdTapeNext->isEnabled());
+    EXPECT_TRUE(console().Command1[1]->isEnabled());
+    EXPECT_TRUE(console().Option4[0]->isChecked());
+}
+
+TEST_F(StartUp, PanelHasRoundedCornersAndCellsInTheirPlaces)
+{
+    const QRegion mask = panel().mask();
+    EXPECT_FALSE(mask.contains(QPoint(0, 0)));
+    EXPECT_FALSE(mask.contains(QPoint(641, 313)));
+    EXPECT_TRUE(mask.contains(QPoint(1, 1)));
+    EXPECT_TRUE(mask.contains(QPoint(320, 0)));
+    EXPECT_EQ(panel().Degit[1]->geometry(), QRect(50, 156, 52, 20));
+    EXPECT_EQ(panel().Degit[30]->geometry(), QRect(560, 239, 52, 20));
+    EXPECT_EQ(panel().lblSeiriNum[11]->geometry(), QRect(50, 182, 52, 16));
+    EXPECT_FALSE(panel().Degit[0]->isVisible());
+    EXPECT_FALSE(panel().TimeDegit[0]->isVisible());
+    EXPECT_FALSE(panel().Timer1->isActive());
+    for (int i = 1; i <= 30; ++i) {
+        EXPECT_EQ(panel().Degit[i]->Keta(), 4);
+        EXPECT_EQ(panel().Degit[i]->DegitStyle(), 1);
+        EXPECT_EQ(panel().Degit[i]->Value(), DegitValue(0));
+    }
+}
+
+TEST_F(StartUp, KeypadKeysHaveRoundedOutlines)
+{
+    for (QPushButton *key : console().CommandButton1) {
+        EXPECT_FALSE(key->mask().contains(QPoint(2, 2)));
+        EXPECT_TRUE(key->mask().contains(QPoint(3, 3)));
+        EXPECT_FALSE(key->mask().contains(QPoint(28, 12)));
+    }
+}
+
+using CellSettings = AppFixture;
+
+TEST_F(CellSettings, DoubleClickOnACellWithoutUserSetDoesNothing)
+{
+    panel().Degit[5]->setUserSet(false);
+    bool dialogOpened = false;
+    QTimer::singleShot(0, [&] {
+        if (QApplication::activeModalWidget()) {
+            dialogOpened = true;
+            qobject_cast<QDialog *>(QApplication::activeModalWidget())->reject();
+        }
+    });
+    emit panel().Degit[5]->DblClick();
+    QApplication::processEvents();
+    EXPECT_FALSE(dialogOpened);
+    EXPECT_TRUE(console().isEnabled());
+    EXPECT_EQ(panel().Degit[5]->ZeroMode(), 0);
+}
+
+TEST_F(CellSettings, ConfirmedSettingsGoToAllThirtyCellsAndKeepTheirValues)
+{
+    for (int i = 1; i <= 30; ++i)
+        panel().Degit[i]->setValue(i * 10);
+    bool consoleDisabledMeanwhile = false;
+    QTimer::singleShot(0, [&] { consoleDisabledMeanwhile = !console().isEnabled(); });
+    answerCellDialog(1, 1, 0, true);
+    emit panel().Degit[7]->DblClick();
+    EXPECT_TRUE(consoleDisabledMeanwhile);
+    EXPECT_TRUE(console().isEnabled());
+    for (int i = 1; i <= 30; ++i) {
+        EXPECT_EQ(panel().Degit[i]->ZeroMode(), 1) << i;
+        EXPECT_EQ(panel().Degit[i]->Shift(), 1) << i;
+        EXPECT_EQ(panel().Degit[i]->FillZero(), 0) << i;
+        EXPECT_EQ(panel().Degit[i]->Value(), DegitValue(i * 10)) << i;
+    }
+}
+
+TEST_F(CellSettings, CancelledDialogLeavesTheOtherCellsAlone)
+{
+    answerCellDialog(2, 2, 2, false);
+    emit panel().Degit[3]->DblClick();
+    EXPECT_EQ(panel().Degit[3]->ZeroMode(), 2); // the dialog's values are taken by the cell itself
+    EXPECT_EQ(panel().Degit[4]->ZeroMode(), 0);
+    EXPECT_EQ(panel().Degit[4]->Shift(), 0);
+    EXPECT_TRUE(console().isEnabled());
+}
+
+using EntryFrames = AppFixture;
+
+TEST_F(EntryFrames, DoubleClickingTheVisibleFrameTwiceReturnsToTheFirst)
+{
+    ASSERT_EQ(visibleEntryFrame(console()), 1);
+    sendMouse(console().Frame1[1], QEvent::MouseButtonDblClick, Qt::LeftButton, Qt::LeftButton, QPoint(148, 100));
+    EXPECT_EQ(visibleEntryFrame(console()), 0);
+    EXPECT_EQ(console().EntryMode, 1);
+    sendMouse(console().Frame1[0], QEvent::MouseButtonDblClick, Qt::LeftButton, Qt::LeftButton, QPoint(148, 100));
+    EXPECT_EQ(visibleEntryFrame(console()), 1);
+    EXPECT_EQ(console().EntryMode, 0);
+}
+
+using Shutdown = AppFixture;
+
+TEST_F(Shutdown, AnsweringNoChangesNothing)
+{
+    panel().Degit[2]->setValue(180);
+    messages.answers.push_back(platform::MessagePresenter::Answer::No);
+    EXPECT_FALSE(console().close());
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].text, QStringLiteral("ハルネを終了しますか？"));
+    EXPECT_EQ(messages.shown[0].title, QStringLiteral("ハルネの終了確認"));
+    EXPECT_EQ(messages.shown[0].buttons, platform::MessagePresenter::Buttons::YesNo);
+    EXPECT_EQ(messages.shown[0].icon, platform::MessagePresenter::Icon::Question);
+    EXPECT_TRUE(console().isVisible());
+    EXPECT_EQ(quitCalls, 0);
+    EXPECT_EQ(panel().Degit[2]->Value(), DegitValue(180));
+    EXPECT_FALSE(console().KeyRegions[0].isEmpty());
+}
+
+TEST_F(Shutdown, AnsweringYesEndsTheProgram)
+{
+    messages.answers.push_back(platform::MessagePresenter::Answer::Yes);
+    EXPECT_TRUE(console().close());
+    EXPECT_EQ(quitCalls, 1);
+    EXPECT_TRUE(console().KeyRegions[0].isEmpty());
+}
+
+TEST_F(Shutdown, ThePanelDoesNotCloseOnItsOwn)
+{
+    EXPECT_FALSE(panel().close());
+    EXPECT_TRUE(messages.shown.empty());
+}
+
+using PanelDrag = AppFixture;
+
+TEST_F(PanelDrag, OnlyTheLeftButtonMovesThePanel)
+{
+    const QPoint start = panel().pos();
+    sendMouse(&panel(), QEvent::MouseButtonPress, Qt::RightButton, Qt::RightButton, QPoint(20, 20));
+    sendMouse(&panel(), QEvent::MouseMove, Qt::NoButton, Qt::RightButton, QPoint(80, 60));
+    sendMouse(&panel(), QEvent::MouseButtonRelease, Qt::RightButton, Qt::NoButton, QPoint(80, 60));
+    EXPECT_EQ(panel().pos(), start);
+
+    sendMouse(&panel(), QEvent::MouseButtonPress, Qt::LeftButton, Qt::LeftButton, QPoint(20, 20));
+    sendMouse(&panel(), QEvent::MouseMove, Qt::NoButton, Qt::LeftButton, QPoint(80, 60));
+    sendMouse(&panel(), QEvent::MouseButtonRelease, Qt::LeftButton, Qt::NoButton, QPoint(80, 60));
+    EXPECT_EQ(panel().pos(), start + QPoint(60, 40));
+}
+
+using VersionBox = AppFixture;
+
+TEST_F(VersionBox, ShowsFiveLinesWithThePanelDisabled)
+{
+    QString shownText;
+    bool panelDisabled = false;
+    QTimer::singleShot(0, [&] {
+        auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        shownText = dialog->findChild<QLabel *>(QStringLiteral("aboutText"))->text();
+        panelDisabled = !panel().isEnabled();
+        dialog->accept();
+    });
+    console().Command8->click();
+    EXPECT_TRUE(panelDisabled);
+    EXPECT_TRUE(panel().isEnabled());
+    const QStringList lines = console().versionText().split(QStringLiteral("\r\n"));
+    ASSERT_EQ(lines.size(), 6); // five lines, each ended by CR LF
+    EXPECT_EQ(lines[0], QStringLiteral("機種：test_app"));
+    EXPECT_EQ(lines[1], QStringLiteral("バージョン：4.0.0  ServiceRelease 1"));
+    EXPECT_EQ(lines[2], QString());
+    EXPECT_TRUE(lines[4].endsWith(QStringLiteral("2026")));
+    EXPECT_EQ(lines[5], QString());
+    EXPECT_EQ(shownText, console().versionText().replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+}
+
+using OptionsButton = AppFixture;
+
+TEST_F(OptionsButton, ShowsTheOptionsModallyWithPanelAndConsoleDisabled)
+{
+    bool bothDisabled = false;
+    QTimer::singleShot(0, [&] {
+        auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        EXPECT_EQ(dialog->windowTitle(), QStringLiteral("オプション"));
+        bothDisabled = !panel().isEnabled() && !console().isEnabled();
+        dialog->findChild<QPushButton *>(QStringLiteral("Command4"))->click();
+    });
+    console().Command4->click();
+    EXPECT_TRUE(bothDisabled);
+    EXPECT_TRUE(panel().isEnabled());
+    EXPECT_TRUE(console().isEnabled());
+    EXPECT_FALSE(forms->options().isVisible());
+}
