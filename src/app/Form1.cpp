@@ -22,6 +22,11 @@
 #include <QTimer>
 #include <QWindow>
 
+static void initPanelPictureResource()
+{
+    Q_INIT_RESOURCE(panel_picture);
+}
+
 namespace app {
 
 using controls::M_Degit;
@@ -53,6 +58,9 @@ PropertyBag stopNameDesign()
 
 Form1::Form1(Forms &forms) : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint), m_forms(forms)
 {
+    initPanelPictureResource();
+    // The built-in face of the unit, stored with the window.
+    imgRes[0] = QPixmap(QStringLiteral(":/panel/panel.gif"));
     setObjectName(QStringLiteral("Form1"));
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFixedSize(platform::pxSize(layout::PanelClientWidth, layout::PanelClientHeight));
