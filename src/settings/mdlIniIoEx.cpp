@@ -1,0 +1,149 @@
+#include "settings/mdlIniIoEx.h"
+
+#include "settings/IniJsonDump.h"
+#include "settings/IniReader.h"
+#include "settings/IniWriter.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QJsonDocument>
+#include <QSaveFile>
+
+#include <cerrno>
+#include <cstring>
+
+namespace settings {
+namespace {
+
+QString describe(IniStatus::Code code, const QString &path, const QString &detail = QString())
+{
+    QString text = IniStatus::codeText(code) + QLatin1Char(' ') + QDir::toNativeSeparators(path);
+    if (!detail.isEmpty())
+        text += QStringLiteral(" (") + detail + QLatin1Char(')');
+    return text;
+}
+
+IniStatus::Code codeFor(QFileDevice::FileError error)
+{
+    switch (error) {
+    case QFileDevice::ResourceError:
+        return IniStatus::DiskFull;
+    case QFileDevice::PermissionsError:
+        return IniStatus::PermissionDenied;
+    case QFileDevice::OpenError:
+    case QFileDevice::RenameError:
+        return IniStatus::PathAccessError;
+    default:
+        return IniStatus::DeviceIoError;
+    }
+}
+
+IniStatus fileFailure(const QFileDevice &file, const QString &path)
+{
+    const IniStatus::Code code = codeFor(file.error());
+    return IniStatus::failure(code, describe(code, path, file.errorString()));
+}
+
+// A write that stops part way leaves Qt without a reason ("Unknown error"); the system's
+// own reason is still in errno, and a full disk or quota deserves to be named as such.
+IniStatus writeFailure(const QFileDevice &file, const QString &path, int error)
+{
+    if (error == 0)
+        return fileFailure(file, path);
+    const bool noRoom = error == ENOSPC || error == EFBIG || error == EDQUOT;
+    const IniStatus::Code code = noRoom ? IniStatus::DiskFull : IniStatus::DeviceIoError;
+    return IniStatus::failure(code, describe(code, path, QString::fromLocal8Bit(std::strerror(error))));
+}
+
+} // namespace
+
+QByteArray mdlIniIoEx::encode(const IniRecords &records, QString *overlongField)
+{
+    IniWriter writer;
+    const int16_t cellCount = DegitCellCount;
+    visitIniFields(writer, records, cellCount);
+    if (overlongField)
+        *overlongField = writer.overlongField();
+    return writer.bytes();
+}
+
+IniRecords mdlIniIoEx::decode(const QByteArray &bytes, IniDecodeInfo *info)
+{
+    IniRecords records;
+    IniReader reader(bytes);
+    int16_t storedCellCount = 0;
+    visitIniFields(reader, records, storedCellCount);
+    if (info) {
+        info->storedCellCount = storedCellCount;
+        info->complete = !reader.ranShort();
+        info->bytesUsed = reader.position();
+    }
+    return records;
+}
+
+IniStatus mdlIniIoEx::save(const IniRecords &records, const QString &path)
+{
+    QString overlongField;
+    const QByteArray bytes = encode(records, &overlongField);
+    if (!overlongField.isEmpty())
+        return IniStatus::failure(IniStatus::ValueTooLong,
+                                  IniStatus::codeText(IniStatus::ValueTooLong) + QLatin1Char(' ') + overlongField);
+    if (path.isEmpty())
+        return IniStatus::failure(IniStatus::BadFileName, IniStatus::codeText(IniStatus::BadFileName));
+
+    const QString folder = QFileInfo(path).absolutePath();
+    if (!QDir().mkpath(folder))
+        return IniStatus::failure(IniStatus::PathAccessError, describe(IniStatus::PathAccessError, folder));
+
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return fileFailure(file, path);
+    // Flushed here and checked, because commit() renames the temporary file over the old one
+    // even when its own final flush could not write everything (seen with Qt 6.4), which
+    // would replace good settings with a cut-off file.
+    errno = 0;
+    if (file.write(bytes) != bytes.size() || !file.flush()) {
+        const IniStatus status = writeFailure(file, path, errno);
+        file.cancelWriting();
+        return status;
+    }
+    if (!file.commit())
+        return fileFailure(file, path);
+    return IniStatus::success();
+}
+
+IniLoadResult mdlIniIoEx::load(const QString &path)
+{
+    IniLoadResult result;
+    if (path.isEmpty()) {
+        result.status = IniStatus::missingFile(IniStatus::BadFileName, IniStatus::codeText(IniStatus::BadFileName));
+        return result;
+    }
+    if (!QFileInfo::exists(path)) {
+        result.status = IniStatus::missingFile(IniStatus::FileNotFound, describe(IniStatus::FileNotFound, path));
+        return result;
+    }
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        result.status = fileFailure(file, path);
+        return result;
+    }
+    // Nothing past the largest possible layout can be a field, so a huge file costs no memory.
+    const QByteArray bytes = file.read(MaxFileSize);
+    if (file.error() != QFileDevice::NoError) {
+        result.status = fileFailure(file, path);
+        return result;
+    }
+    result.records = decode(bytes, &result.info);
+    return result;
+}
+
+QByteArray mdlIniIoEx::dumpJson(const IniRecords &records, int16_t cellCount)
+{
+    IniJsonDump dump;
+    visitIniFields(dump, records, cellCount);
+    return QJsonDocument(dump.root()).toJson(QJsonDocument::Indented);
+}
+
+} // namespace settings

@@ -1,0 +1,64 @@
+#pragma once
+
+#include "settings/IniRecords.h"
+#include "settings/IniStatus.h"
+
+#include <QByteArray>
+#include <QString>
+
+namespace settings {
+
+// What decoding learnt about the bytes beyond the records themselves.
+struct IniDecodeInfo
+{
+    int16_t storedCellCount = 0; // read, never used: the file always holds 30 cells
+    bool complete = false;       // every field was present
+    qsizetype bytesUsed = 0;     // bytes the records took; anything after them is ignored
+};
+
+struct IniLoadResult
+{
+    IniStatus status;
+    IniRecords records; // the file's values when status.ok(), the defaults otherwise
+    IniDecodeInfo info;
+};
+
+// The settings file ".in4": a plain run of fixed-layout records with no header, little-endian
+// numbers, texts as a 16-bit byte count and code-page bytes. The windows stage their state in
+// IniRecords and call save and load; nothing here touches a window.
+class mdlIniIoEx
+{
+public:
+    static constexpr int TextFieldCount = 17;
+    // Size of the file when every text is empty, and the largest size the layout allows.
+    static constexpr qsizetype EmptyTextsFileSize = 428;
+    static constexpr qsizetype MaxFileSize = EmptyTextsFileSize + TextFieldCount * qsizetype(0xFFFF);
+
+    // The file's bytes. The stored cell count is always 30. When a text is too long for its
+    // 16-bit count it is cut and its field named in *overlongField.
+    static QByteArray encode(const IniRecords &records, QString *overlongField = nullptr);
+
+    // Records from any byte string: fields past the end read as 0, texts as empty.
+    static IniRecords decode(const QByteArray &bytes, IniDecodeInfo *info = nullptr);
+
+    // Replaces the file at `path` in one step: the records go to a temporary file in the same
+    // folder, which is flushed to disk and then renamed over the old one, so that a failed
+    // save leaves the previous file as it was. Creates a missing folder.
+    static IniStatus save(const IniRecords &records, const QString &path);
+
+    // Reads the file at `path`. A missing file (or an empty name) gives a Missing status,
+    // which callers pass over silently; a file that cannot be read gives Failed. A short or
+    // damaged file is not an error: see decode.
+    static IniLoadResult load(const QString &path);
+
+    // Every field keyed by its record and field name, as indented JSON (UTF-8).
+    static QByteArray dumpJson(const IniRecords &records, int16_t cellCount = DegitCellCount);
+
+    // "エラー Code:" n CR LF "内容:" description.
+    static QString errorMessage(int code, const QString &description)
+    {
+        return IniStatus::errorMessage(code, description);
+    }
+};
+
+} // namespace settings
