@@ -46,6 +46,7 @@ Hy3Content Hy3Reader::Parse(const QByteArray &bytes, int maxRecords)
 Hy3Content Hy3Reader::Read(QIODevice &device, int maxRecords)
 {
     Hy3Content c;
+    c.size = device.isSequential() ? 0 : device.size();
     QByteArray field;
     if (!ReadExactly(device, 2, field)) {
         c.problem = Hy3Problem::NoCount;
@@ -70,8 +71,10 @@ Hy3Content Hy3Reader::Read(QIODevice &device, int maxRecords)
         const quint16 length = qFromLittleEndian<quint16>(field.constData());
         if (!ReadExactly(device, length, r.Name) || !ReadExactly(device, Hy3FixedBytes, fixed))
             return fail(Hy3Problem::Truncated);
-        if (!platform::Cp932::isValid(r.Name))
+        if (!platform::Cp932::isValid(r.Name)) {
+            c.badName = r.Name;
             return fail(Hy3Problem::BadName);
+        }
         r.TicketNo = Int16At(fixed.constData());
         for (int k = 0; k < FareColumns; ++k)
             r.Fares[k] = Int16At(fixed.constData() + 2 + 2 * k);

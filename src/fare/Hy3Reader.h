@@ -32,6 +32,8 @@ struct Hy3Content
     int problemRecord = 0;         // 1-based record of a Truncated or BadName problem
     qint64 problemOffset = 0;      // byte offset where that record starts
     qint64 trailingBytes = 0;      // bytes after record N, once all N records were read
+    qint64 size = 0;               // bytes in the file
+    QByteArray badName;            // the name bytes of a BadName problem
 
     bool ok() const { return problem == Hy3Problem::None; }
     // All of the N records were read (a negative N counts as no records).
