@@ -55,13 +55,17 @@ void Hy3Checker::check(const QString &path, std::vector<Finding> &findings) cons
                            "<route number>.hy3, without leading zeros"));
 
     const fare::Hy3Content content = fare::Hy3Reader::ReadFile(path);
+    // With no records to read, whatever follows the count is what the count leaves out.
+    const QString unread = content.count <= 0 && content.trailingBytes > 0
+                               ? QStringLiteral("; %1 bytes follow it").arg(content.trailingBytes)
+                               : QString();
     if (const QString problem = DescribeHy3Problem(content); !problem.isEmpty())
-        add(problem);
+        add(problem + unread);
     if (content.problem == fare::Hy3Problem::CannotOpen || content.problem == fare::Hy3Problem::NoCount)
         return;
 
     if (content.count == 0)
-        add(QStringLiteral("the record count is 0; route setting refuses the route"));
+        add(QStringLiteral("the record count is 0; route setting refuses the route") + unread);
     else if (content.count == 1)
         add(QStringLiteral("only 1 record: no starting section can be set (the last row never is one)"));
     if (content.count > fare::MaxRows)
@@ -69,7 +73,7 @@ void Hy3Checker::check(const QString &path, std::vector<Finding> &findings) cons
                 .arg(content.count)
                 .arg(fare::MaxRows));
     CheckFares(content, path, findings);
-    if (content.trailingBytes > 0)
+    if (content.count > 0 && content.trailingBytes > 0)
         add(QStringLiteral("%1 bytes after record %2 are not part of the data (is the count too low?)")
                 .arg(content.trailingBytes)
                 .arg(content.count));

@@ -43,7 +43,7 @@ int FirstNonUtf8Line(const QByteArray &bytes)
     const QList<QByteArray> lines = bytes.split('\n');
     for (qsizetype i = 0; i < lines.size(); ++i) {
         QStringDecoder decoder(QStringDecoder::Utf8);
-        (void)decoder.decode(lines[i]);
+        const QString text = decoder.decode(lines[i]);
         if (decoder.hasError())
             return int(i + 1);
     }
@@ -67,7 +67,7 @@ QString DescribeHy3Problem(const fare::Hy3Content &c)
     case Hy3Problem::CannotOpen:
         return QStringLiteral("cannot be read: %1").arg(c.systemError);
     case Hy3Problem::NoCount:
-        return QStringLiteral("too short to hold the record count (%1 bytes)").arg(c.size);
+        return QStringLiteral("too short to hold the record count (file size %1)").arg(c.size);
     case Hy3Problem::Truncated:
         if (c.problemOffset == c.size)
             return QStringLiteral("the count says %1 records but the file ends after record %2")
