@@ -8,11 +8,11 @@
 namespace fare {
 
 // Size of the fare table and of its rows. Rows and columns are numbered from 1 throughout.
-constexpr int MaxRows = 301;       // rows 1..301: stop r of the route is row r
-constexpr int FareColumns = 150;   // Fares(1)..Fares(150) of a row
-constexpr int CellColumns = 152;   // SetFareCell columns: 1 name, 2 ticket, 3..152 fares
-constexpr int FareCells = 30;      // fare cells of the panel, cell i shows Fares(i)
-constexpr int MaxSection = 300;    // highest starting section
+constexpr int MaxRows = 301;     // rows 1..301: stop r of the route is row r
+constexpr int FareColumns = 150; // Fares(1)..Fares(150) of a row
+constexpr int CellColumns = 152; // SetFareCell columns: 1 name, 2 ticket, 3..152 fares
+constexpr int FareCells = 30;    // fare cells of the panel, cell i shows Fares(i)
+constexpr int MaxSection = 300;  // highest starting section
 
 // One stop of the loaded route.
 struct FareRow

@@ -11,10 +11,10 @@ namespace fare {
 // Outcome of a write into the fare table. Errors are returned, never thrown.
 enum class FareStatus {
     Ok,
-    RowOutOfRange,     // row outside 1..301
-    ColumnOutOfRange,  // column outside 1..152
-    Overflow,          // number outside signed 16 bits
-    TypeMismatch,      // text that is not a number given for a number column
+    RowOutOfRange,    // row outside 1..301
+    ColumnOutOfRange, // column outside 1..152
+    Overflow,         // number outside signed 16 bits
+    TypeMismatch,     // text that is not a number given for a number column
 };
 
 // The run-time error description of a status, as the route-setting message shows it

@@ -13,7 +13,7 @@ namespace fare {
 // that a file can be read, checked and written back byte for byte.
 struct Hy3Record
 {
-    QByteArray Name;  // CP932 bytes, no terminator; its length is the record's L
+    QByteArray Name; // CP932 bytes, no terminator; its length is the record's L
     int16_t TicketNo = 0;
     std::array<int16_t, FareColumns> Fares{};
 

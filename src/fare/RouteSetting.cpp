@@ -66,8 +66,8 @@ QString TooManyRecordsMessage(int count)
 
 QString TruncatedMessage(int record)
 {
-    const QString where = record > 0 ? QStringLiteral("%1件目").arg(record)
-                                     : QStringLiteral("データの数");
+    const QString where =
+        record > 0 ? QStringLiteral("%1件目").arg(record) : QStringLiteral("データの数");
     return QStringLiteral("指定した系統のデータが途中で切れています(%1)...").arg(where)
            + RemakeAdvice();
 }
@@ -103,8 +103,7 @@ RouteDecision DecideRoute(const RouteRequest &request)
     const Hy3Content content = Hy3Reader::ReadFile(d.filePath, MaxRows);
     switch (content.problem) {
     case Hy3Problem::CannotOpen:
-        return Refuse(std::move(d), RouteOutcome::ReadError,
-                      ReadErrorMessage(content.systemError));
+        return Refuse(std::move(d), RouteOutcome::ReadError, ReadErrorMessage(content.systemError));
     case Hy3Problem::NoCount:
         return Refuse(std::move(d), RouteOutcome::Truncated, TruncatedMessage(0));
     default:

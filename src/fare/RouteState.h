@@ -21,7 +21,7 @@ class RouteState
 public:
     const FareTable &Table() const { return m_table; }
     int16_t RowCount() const { return m_rowCount; }
-    int16_t CurIndex() const { return m_curIndex; }  // 0-based; the current row is CurIndex + 1
+    int16_t CurIndex() const { return m_curIndex; } // 0-based; the current row is CurIndex + 1
     int16_t StartSection() const { return m_startSection; }
     const QString &RouteNo() const { return m_routeNo; }
 

@@ -43,7 +43,8 @@ TEST(FareTable, OutOfRangeWritesAreErrorsAndStoreNothing)
     EXPECT_EQ(table.SetFareCell(1, 0, 1), FareStatus::ColumnOutOfRange);
     EXPECT_EQ(table.SetFareCell(1, 153, QStringLiteral("1")), FareStatus::ColumnOutOfRange);
     EXPECT_EQ(table.SetFareCell(1, 3, 40000), FareStatus::Overflow);
-    EXPECT_EQ(table.SetFareCell(1, 3, QStringLiteral("99999999999999999999")), FareStatus::Overflow);
+    EXPECT_EQ(table.SetFareCell(1, 3, QStringLiteral("99999999999999999999")),
+              FareStatus::Overflow);
     EXPECT_EQ(table.SetFareCell(1, 2, QStringLiteral("十二")), FareStatus::TypeMismatch);
     EXPECT_EQ(table.SetFareCell(1, 2, QString()), FareStatus::TypeMismatch);
     EXPECT_EQ(table, FareTable());

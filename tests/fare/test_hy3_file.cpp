@@ -63,11 +63,13 @@ TEST(Hy3File, ProblemsNameTheRecordWhereReadingStopped)
     EXPECT_EQ(c.problemRecord, 4);
 
     // A name length far beyond the end of the file.
-    c = Hy3Reader::Parse(QByteArray("\x01\x00\xff\xff" "abc", 7));
+    c = Hy3Reader::Parse(QByteArray("\x01\x00\xff\xff"
+                                    "abc",
+                                    7));
     EXPECT_EQ(c.problem, Hy3Problem::Truncated);
 
     auto broken = Stops(2);
-    broken[1].Name = QByteArray("\x82\xa0\x82", 3);  // a lone lead byte at the end
+    broken[1].Name = QByteArray("\x82\xa0\x82", 3); // a lone lead byte at the end
     c = Hy3Reader::Parse(Encode(broken));
     EXPECT_EQ(c.problem, Hy3Problem::BadName);
     EXPECT_EQ(c.problemRecord, 2);

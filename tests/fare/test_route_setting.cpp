@@ -192,7 +192,8 @@ TEST_F(RouteSetting, BrokenFilesAreRefusedAndKeepTheOldRoute)
     ASSERT_TRUE(QDir(folder()).mkdir(QStringLiteral("34.hy3")));
     d = set(QStringLiteral("34"), 1);
     EXPECT_EQ(d.outcome, RouteOutcome::ReadError);
-    EXPECT_TRUE(d.message.startsWith(QStringLiteral("指定した系統のデータを読み込めません...\r\n")));
+    EXPECT_TRUE(
+        d.message.startsWith(QStringLiteral("指定した系統のデータを読み込めません...\r\n")));
 
     expectOldRouteStays();
 }

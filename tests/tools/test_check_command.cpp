@@ -39,7 +39,10 @@ QByteArray WithCount(QByteArray bytes, int16_t count)
 class TapeChecker : public tool::FolderChecker
 {
 public:
-    bool claims(const QString &fileName) const override { return fileName.endsWith(QLatin1String("tp.csv")); }
+    bool claims(const QString &fileName) const override
+    {
+        return fileName.endsWith(QLatin1String("tp.csv"));
+    }
     void check(const QString &path, std::vector<tool::Finding> &findings) const override
     {
         findings.push_back({path, QStringLiteral("line 1: looked at")});
@@ -61,8 +64,8 @@ TEST(CheckCommand, FindsEveryPlantedFaultAndNothingInGoodFiles)
     write(QStringLiteral("4.hy3"), WithCount(Hy3Writer::Encode(Stops(3)), 0));
     auto fares = Stops(4);
     fares[2].Fares[29] = 16384;
-    fares[3].Fares[0] = -1;    // -1 is never doubled
-    fares[3].Fares[30] = 30000;  // a data column, never doubled either
+    fares[3].Fares[0] = -1;     // -1 is never doubled
+    fares[3].Fares[30] = 30000; // a data column, never doubled either
     write(QStringLiteral("5.hy3"), Hy3Writer::Encode(fares));
     auto names = Stops(3);
     names[1].Name = QByteArray("\x81", 1);
@@ -85,14 +88,20 @@ TEST(CheckCommand, FindsEveryPlantedFaultAndNothingInGoodFiles)
         }
         return false;
     };
-    EXPECT_TRUE(finds(QStringLiteral("2.hy3"), QStringLiteral("record 3 (byte 624): the file ends inside")));
+    EXPECT_TRUE(finds(QStringLiteral("2.hy3"),
+                      QStringLiteral("record 3 (byte 624): the file ends inside")));
     EXPECT_TRUE(finds(QStringLiteral("3.hy3"), QStringLiteral("302 records: rows beyond 301")));
-    EXPECT_TRUE(finds(QStringLiteral("4.hy3"), QStringLiteral("record count is 0; route setting refuses the route; 933 bytes follow it")));
+    EXPECT_TRUE(finds(
+        QStringLiteral("4.hy3"),
+        QStringLiteral("record count is 0; route setting refuses the route; 933 bytes follow it")));
     EXPECT_TRUE(finds(QStringLiteral("5.hy3"), QStringLiteral("record 3: fare f30 is 16384")));
-    EXPECT_TRUE(finds(QStringLiteral("6.hy3"), QStringLiteral("record 2 (byte 313): the stop name is not valid CP932 (bytes 81)")));
+    EXPECT_TRUE(
+        finds(QStringLiteral("6.hy3"),
+              QStringLiteral("record 2 (byte 313): the stop name is not valid CP932 (bytes 81)")));
     EXPECT_TRUE(finds(QStringLiteral("7.hy3"), QStringLiteral("3 bytes after record 3")));
     EXPECT_TRUE(finds(QStringLiteral("8.hy3"), QStringLiteral("record count is negative (-1)")));
-    EXPECT_TRUE(finds(QStringLiteral("9.hy3"), QStringLiteral("too short to hold the record count")));
+    EXPECT_TRUE(
+        finds(QStringLiteral("9.hy3"), QStringLiteral("too short to hold the record count")));
     EXPECT_TRUE(finds(QStringLiteral("010.hy3"), QStringLiteral("never opens this file")));
     EXPECT_TRUE(finds(QStringLiteral("11.hy3"), QStringLiteral("only 1 record")));
     EXPECT_EQ(lines.size(), 10) << run.out.toStdString();
@@ -101,9 +110,12 @@ TEST(CheckCommand, FindsEveryPlantedFaultAndNothingInGoodFiles)
 
 TEST(CheckCommand, CleanFolderPassesAndAMissingOneFails)
 {
-    EXPECT_EQ(RunTool({QStringLiteral("check"), QStringLiteral(HARUNE_SOURCE_DIR "/data/demo")}).status, 0);
+    EXPECT_EQ(
+        RunTool({QStringLiteral("check"), QStringLiteral(HARUNE_SOURCE_DIR "/data/demo")}).status,
+        0);
     QTemporaryDir dir;
-    const ToolRun missing = RunTool({QStringLiteral("check"), dir.filePath(QStringLiteral("none"))});
+    const ToolRun missing =
+        RunTool({QStringLiteral("check"), dir.filePath(QStringLiteral("none"))});
     EXPECT_EQ(missing.status, 1);
     EXPECT_TRUE(missing.err.contains(QStringLiteral("no such folder")));
 }
@@ -117,5 +129,6 @@ TEST(CheckCommand, EveryCheckerLooksAtTheFilesItClaims)
     checkers.push_back(std::make_shared<TapeChecker>());
     const ToolRun run = RunTool({QStringLiteral("check"), dir.path()}, checkers);
     EXPECT_EQ(run.status, 1);
-    EXPECT_EQ(run.out, dir.filePath(QStringLiteral("1tp.csv")) + QStringLiteral(": line 1: looked at\n"));
+    EXPECT_EQ(run.out,
+              dir.filePath(QStringLiteral("1tp.csv")) + QStringLiteral(": line 1: looked at\n"));
 }

@@ -23,8 +23,9 @@ protected:
         const ToolRun dump = RunTool({QStringLiteral("hy3"), QStringLiteral("dump"), hy3});
         EXPECT_EQ(dump.status, 0) << dump.err.toStdString();
         EXPECT_TRUE(WriteAll(path(QStringLiteral("dump.csv")), dump.out.toUtf8()));
-        const ToolRun build = RunTool({QStringLiteral("hy3"), QStringLiteral("build"),
-                                       path(QStringLiteral("dump.csv")), path(QStringLiteral("built.hy3"))});
+        const ToolRun build =
+            RunTool({QStringLiteral("hy3"), QStringLiteral("build"),
+                     path(QStringLiteral("dump.csv")), path(QStringLiteral("built.hy3"))});
         EXPECT_EQ(build.status, 0) << build.err.toStdString();
         return ReadAll(path(QStringLiteral("built.hy3")));
     }
@@ -32,8 +33,8 @@ protected:
     ToolRun build(const QByteArray &csv)
     {
         WriteAll(path(QStringLiteral("in.csv")), csv);
-        return RunTool({QStringLiteral("hy3"), QStringLiteral("build"), path(QStringLiteral("in.csv")),
-                        path(QStringLiteral("out.hy3"))});
+        return RunTool({QStringLiteral("hy3"), QStringLiteral("build"),
+                        path(QStringLiteral("in.csv")), path(QStringLiteral("out.hy3"))});
     }
 
     // The CSV of `rows` lines after the header: "停留所g,g,g".
@@ -51,9 +52,13 @@ protected:
 // 301 records with double-byte, half-width and punctuated names and the extreme fares.
 std::vector<fare::Hy3Record> ShiftJisRoute()
 {
-    const QStringList names{QStringLiteral("市立総合医療センター前"), QStringLiteral("ﾊﾙﾈ駅"),
-                            QStringLiteral("本町,二丁目"), QStringLiteral("\"港\"前"),
-                            QStringLiteral("①番乗り場"), QString(), QStringLiteral(" 空白 ")};
+    const QStringList names{QStringLiteral("市立総合医療センター前"),
+                            QStringLiteral("ﾊﾙﾈ駅"),
+                            QStringLiteral("本町,二丁目"),
+                            QStringLiteral("\"港\"前"),
+                            QStringLiteral("①番乗り場"),
+                            QString(),
+                            QStringLiteral(" 空白 ")};
     std::vector<fare::Hy3Record> records;
     for (int g = 1; g <= 301; ++g) {
         fare::Hy3Record r;
@@ -99,7 +104,8 @@ TEST_F(Hy3Commands, DumpWritesUtf8CsvWithQuotedNames)
     r.Fares[0] = 230;
     r.Fares[149] = -1;
     ASSERT_TRUE(fare::Hy3Writer::WriteFile(path(QStringLiteral("3.hy3")), {r}));
-    const ToolRun dump = RunTool({QStringLiteral("hy3"), QStringLiteral("dump"), path(QStringLiteral("3.hy3"))});
+    const ToolRun dump =
+        RunTool({QStringLiteral("hy3"), QStringLiteral("dump"), path(QStringLiteral("3.hy3"))});
     ASSERT_EQ(dump.status, 0);
     const QStringList lines = dump.out.split(u'\n');
     ASSERT_EQ(lines.size(), 3);
@@ -118,23 +124,28 @@ TEST_F(Hy3Commands, BrokenFilesAreReportedAndNothingIsDumped)
     auto badName = ShiftJisRoute();
     badName[4].Name = QByteArray("\x82\xa0\xfd", 3);
 
-    const struct {
+    const struct
+    {
         QString file;
         QByteArray bytes;
         QString expected;
     } cases[] = {
         {QStringLiteral("cut.hy3"), good.left(5000), QStringLiteral("record 16 (byte")},
-        {QStringLiteral("beyond.hy3"), countBeyond, QStringLiteral("the count says 2 records but the file ends after record 1")},
-        {QStringLiteral("name.hy3"), fare::Hy3Writer::Encode(badName), QStringLiteral("record 5 (byte")},
+        {QStringLiteral("beyond.hy3"), countBeyond,
+         QStringLiteral("the count says 2 records but the file ends after record 1")},
+        {QStringLiteral("name.hy3"), fare::Hy3Writer::Encode(badName),
+         QStringLiteral("record 5 (byte")},
         {QStringLiteral("short.hy3"), QByteArray("\x01", 1), QStringLiteral("too short")},
-        {QStringLiteral("negative.hy3"), QByteArray("\xfe\xff", 2), QStringLiteral("negative (-2)")},
+        {QStringLiteral("negative.hy3"), QByteArray("\xfe\xff", 2),
+         QStringLiteral("negative (-2)")},
     };
     for (const auto &c : cases) {
         ASSERT_TRUE(WriteAll(path(c.file), c.bytes));
         const ToolRun dump = RunTool({QStringLiteral("hy3"), QStringLiteral("dump"), path(c.file)});
         EXPECT_EQ(dump.status, 1) << c.file.toStdString();
         EXPECT_TRUE(dump.out.isEmpty()) << c.file.toStdString();
-        EXPECT_TRUE(dump.err.startsWith(path(c.file) + QStringLiteral(": "))) << dump.err.toStdString();
+        EXPECT_TRUE(dump.err.startsWith(path(c.file) + QStringLiteral(": ")))
+            << dump.err.toStdString();
         EXPECT_TRUE(dump.err.contains(c.expected)) << dump.err.toStdString();
     }
 }
@@ -142,8 +153,10 @@ TEST_F(Hy3Commands, BrokenFilesAreReportedAndNothingIsDumped)
 TEST_F(Hy3Commands, DumpWarnsAboutWhatTheProgramWouldNotUse)
 {
     std::vector<fare::Hy3Record> records(302);
-    ASSERT_TRUE(WriteAll(path(QStringLiteral("big.hy3")), fare::Hy3Writer::Encode(records) + "junk"));
-    const ToolRun dump = RunTool({QStringLiteral("hy3"), QStringLiteral("dump"), path(QStringLiteral("big.hy3"))});
+    ASSERT_TRUE(
+        WriteAll(path(QStringLiteral("big.hy3")), fare::Hy3Writer::Encode(records) + "junk"));
+    const ToolRun dump =
+        RunTool({QStringLiteral("hy3"), QStringLiteral("dump"), path(QStringLiteral("big.hy3"))});
     EXPECT_EQ(dump.status, 0);
     EXPECT_EQ(dump.out.count(u'\n'), 303);
     EXPECT_TRUE(dump.err.contains(QStringLiteral("302 records, more than the 301 rows")));
@@ -152,7 +165,8 @@ TEST_F(Hy3Commands, DumpWarnsAboutWhatTheProgramWouldNotUse)
 
 TEST_F(Hy3Commands, BuildFillsMissingFieldsWithZeroAndSkipsTheHeader)
 {
-    const ToolRun run = build("\xEF\xBB\xBFname,ticket,f1\r\n駅前,1\r\n\r\n\"市役所\r\n前\",2,170,, 5 \r\n");
+    const ToolRun run =
+        build("\xEF\xBB\xBFname,ticket,f1\r\n駅前,1\r\n\r\n\"市役所\r\n前\",2,170,, 5 \r\n");
     ASSERT_EQ(run.status, 0) << run.err.toStdString();
     const fare::Hy3Content c = fare::Hy3Reader::ReadFile(path(QStringLiteral("out.hy3")));
     ASSERT_EQ(c.records.size(), 2u);
@@ -167,11 +181,13 @@ TEST_F(Hy3Commands, BuildFillsMissingFieldsWithZeroAndSkipsTheHeader)
 
 TEST_F(Hy3Commands, BuildRefusalsNameTheLineAndLeaveNoFile)
 {
-    const struct {
+    const struct
+    {
         QByteArray csv;
         QString expected;
     } cases[] = {
-        {"name,ticket\n駅前,1\nCafé,2\n", QStringLiteral("line 3: the name \"Café\" holds 'é' (U+00E9)")},
+        {"name,ticket\n駅前,1\nCafé,2\n",
+         QStringLiteral("line 3: the name \"Café\" holds 'é' (U+00E9)")},
         {"name,ticket\n😀前,1\n", QStringLiteral("line 2: the name")},
         {"a,1,2\nb,2,40000\n", QStringLiteral("line 2: field f1 is \"40000\"")},
         {"a,1,-32769\n", QStringLiteral("line 1: field f1 is \"-32769\"")},
@@ -185,7 +201,8 @@ TEST_F(Hy3Commands, BuildRefusalsNameTheLineAndLeaveNoFile)
     for (const auto &c : cases) {
         const ToolRun run = build(c.csv);
         EXPECT_EQ(run.status, 1) << c.expected.toStdString();
-        EXPECT_TRUE(run.err.contains(path(QStringLiteral("in.csv")) + QStringLiteral(": ") + c.expected))
+        EXPECT_TRUE(
+            run.err.contains(path(QStringLiteral("in.csv")) + QStringLiteral(": ") + c.expected))
             << run.err.toStdString();
         EXPECT_FALSE(QFile::exists(path(QStringLiteral("out.hy3")))) << c.expected.toStdString();
     }

@@ -8,7 +8,8 @@
 namespace tool {
 namespace {
 
-const char *CheckHelp = R"(Checks the data files in FOLDER (not its subfolders) and prints one line per finding,
+const char *CheckHelp =
+    R"(Checks the data files in FOLDER (not its subfolders) and prints one line per finding,
 "FILE: what is wrong", naming the record where it applies. Fare data files (*.hy3) are
 checked for: a name route setting never opens, a file that cannot be read or is truncated,
 a record count of 0, 1, negative or above the 301 rows of the fare table, stop names that are
@@ -47,7 +48,10 @@ int CheckFolder(const QString &folder, const Checkers &checkers, ToolIo &io)
     }
     for (const Finding &f : findings)
         io.println(f.line());
-    io.error(QStringLiteral("%1: %2 files checked, %3 findings").arg(folder).arg(checked).arg(findings.size()));
+    io.error(QStringLiteral("%1: %2 files checked, %3 findings")
+                 .arg(folder)
+                 .arg(checked)
+                 .arg(findings.size()));
     return findings.empty() ? ExitOk : ExitBadInput;
 }
 

@@ -73,7 +73,8 @@ int CommandTable::run(const QStringList &args, ToolIo &io) const
     const bool help = IsHelp(words.last());
     if (help)
         words.removeLast();
-    const QList<const ToolCommand *> members = words.isEmpty() ? QList<const ToolCommand *>{} : group(words);
+    const QList<const ToolCommand *> members =
+        words.isEmpty() ? QList<const ToolCommand *>{} : group(words);
     if (!members.isEmpty()) {
         std::ostream &stream = help ? io.out : io.err;
         stream << "Commands of " << ProgramName << ' ' << words.join(u' ').toStdString() << ":\n";

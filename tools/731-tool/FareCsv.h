@@ -26,7 +26,7 @@ struct CsvRow
 struct CsvText
 {
     std::vector<CsvRow> rows;
-    QString error;      // empty when the text parsed
+    QString error; // empty when the text parsed
     int errorLine = 0;
 };
 
@@ -37,7 +37,7 @@ CsvText ParseCsv(const QString &text);
 struct CsvRecord
 {
     fare::Hy3Record record;
-    QString error;  // names the field and what is wrong
+    QString error; // names the field and what is wrong
 };
 
 // Converts a row: the name must be writable in CP932; ticket and fares are whole numbers in

@@ -30,12 +30,13 @@ void CheckFares(const fare::Hy3Content &content, const QString &path,
         for (int i = 1; i <= fare::FareCells; ++i) {
             const int v = r.Fares[i - 1];
             if (v != -1 && (v > limit || v < -limit - 1))
-                findings.push_back({path, QStringLiteral("record %1: fare f%2 is %3, which late-night "
-                                                         "fare cannot double (%4 at most)")
-                                              .arg(g)
-                                              .arg(i)
-                                              .arg(v)
-                                              .arg(limit)});
+                findings.push_back(
+                    {path, QStringLiteral("record %1: fare f%2 is %3, which late-night "
+                                          "fare cannot double (%4 at most)")
+                               .arg(g)
+                               .arg(i)
+                               .arg(v)
+                               .arg(limit)});
         }
     }
 }
@@ -61,20 +62,24 @@ void Hy3Checker::check(const QString &path, std::vector<Finding> &findings) cons
                                : QString();
     if (const QString problem = DescribeHy3Problem(content); !problem.isEmpty())
         add(problem + unread);
-    if (content.problem == fare::Hy3Problem::CannotOpen || content.problem == fare::Hy3Problem::NoCount)
+    if (content.problem == fare::Hy3Problem::CannotOpen
+        || content.problem == fare::Hy3Problem::NoCount)
         return;
 
     if (content.count == 0)
         add(QStringLiteral("the record count is 0; route setting refuses the route") + unread);
     else if (content.count == 1)
-        add(QStringLiteral("only 1 record: no starting section can be set (the last row never is one)"));
+        add(QStringLiteral(
+            "only 1 record: no starting section can be set (the last row never is one)"));
     if (content.count > fare::MaxRows)
-        add(QStringLiteral("%1 records: rows beyond %2 do not fit the fare table and the route is refused")
+        add(QStringLiteral(
+                "%1 records: rows beyond %2 do not fit the fare table and the route is refused")
                 .arg(content.count)
                 .arg(fare::MaxRows));
     CheckFares(content, path, findings);
     if (content.count > 0 && content.trailingBytes > 0)
-        add(QStringLiteral("%1 bytes after record %2 are not part of the data (is the count too low?)")
+        add(QStringLiteral(
+                "%1 bytes after record %2 are not part of the data (is the count too low?)")
                 .arg(content.trailingBytes)
                 .arg(content.count));
 }

@@ -12,7 +12,8 @@
 namespace tool {
 namespace {
 
-const char *DumpHelp = R"(Writes the fare data file FILE.hy3 to standard output as UTF-8 CSV: the header line
+const char *DumpHelp =
+    R"(Writes the fare data file FILE.hy3 to standard output as UTF-8 CSV: the header line
 name,ticket,f1,...,f150, then one line per record (the stop name, the ticket number and
 the 150 fares). Names holding a comma, a quote or a line break are quoted, quotes doubled.
 
@@ -24,7 +25,8 @@ or skipped as stored, with a warning.
 Exit status: 0 written, 1 the file cannot be read or is broken, 2 wrong usage.
 )";
 
-const char *BuildHelp = R"(Writes the fare data file OUT.hy3 from IN.csv, CSV in the form hy3 dump writes (UTF-8,
+const char *BuildHelp =
+    R"(Writes the fare data file OUT.hy3 from IN.csv, CSV in the form hy3 dump writes (UTF-8,
 an optional header line, one record per line). Missing trailing fares and empty fields are 0.
 
 Refused, with the line number, and without leaving OUT.hy3 behind (an existing OUT.hy3 stays
@@ -52,7 +54,8 @@ int FirstNonUtf8Line(const QByteArray &bytes)
 
 QString Hex(const QByteArray &bytes)
 {
-    return QString::fromLatin1(bytes.left(32).toHex(' ')) + (bytes.size() > 32 ? QStringLiteral(" ...") : QString());
+    return QString::fromLatin1(bytes.left(32).toHex(' '))
+           + (bytes.size() > 32 ? QStringLiteral(" ...") : QString());
 }
 
 } // namespace
@@ -60,10 +63,12 @@ QString Hex(const QByteArray &bytes)
 QString DescribeHy3Problem(const fare::Hy3Content &c)
 {
     using fare::Hy3Problem;
-    const QString record = QStringLiteral("record %1 (byte %2)").arg(c.problemRecord).arg(c.problemOffset);
+    const QString record =
+        QStringLiteral("record %1 (byte %2)").arg(c.problemRecord).arg(c.problemOffset);
     switch (c.problem) {
     case Hy3Problem::None:
-        return c.count < 0 ? QStringLiteral("the record count is negative (%1)").arg(c.count) : QString();
+        return c.count < 0 ? QStringLiteral("the record count is negative (%1)").arg(c.count)
+                           : QString();
     case Hy3Problem::CannotOpen:
         return QStringLiteral("cannot be read: %1").arg(c.systemError);
     case Hy3Problem::NoCount:
@@ -77,7 +82,8 @@ QString DescribeHy3Problem(const fare::Hy3Content &c)
             .arg(record)
             .arg(c.count);
     case Hy3Problem::BadName:
-        return QStringLiteral("%1: the stop name is not valid CP932 (bytes %2)").arg(record, Hex(c.badName));
+        return QStringLiteral("%1: the stop name is not valid CP932 (bytes %2)")
+            .arg(record, Hex(c.badName));
     }
     return {};
 }
@@ -146,17 +152,19 @@ int BuildHy3(const QString &csvPath, const QString &hy3Path, ToolIo &io)
         if (blank || (records.empty() && IsFareCsvHeader(row.fields)))
             continue;
         if (records.size() == size_t(fare::MaxRows))
-            return refuse(row.line, QStringLiteral("record %1 is more than the %2 rows of the fare table")
-                                        .arg(records.size() + 1)
-                                        .arg(fare::MaxRows));
+            return refuse(row.line,
+                          QStringLiteral("record %1 is more than the %2 rows of the fare table")
+                              .arg(records.size() + 1)
+                              .arg(fare::MaxRows));
         const CsvRecord r = RecordFromCsv(row.fields);
         if (!r.error.isEmpty())
             return refuse(row.line, r.error);
         records.push_back(r.record);
     }
     if (records.empty())
-        io.error(QStringLiteral("%1: warning: no records; route setting refuses a route without data")
-                     .arg(csvPath));
+        io.error(
+            QStringLiteral("%1: warning: no records; route setting refuses a route without data")
+                .arg(csvPath));
 
     QString why;
     if (!fare::Hy3Writer::WriteFile(hy3Path, records, &why)) {

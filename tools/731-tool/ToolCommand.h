@@ -13,8 +13,8 @@ constexpr const char *ProgramName = "731-tool";
 // Exit status of every command.
 enum ExitCode : int {
     ExitOk = 0,
-    ExitBadInput = 1,  // a problem in an input file or folder; the message names it
-    ExitUsage = 2,     // wrong command line
+    ExitBadInput = 1, // a problem in an input file or folder; the message names it
+    ExitUsage = 2,    // wrong command line
 };
 
 // Where a command writes: UTF-8 text to its standard output and error streams.
@@ -35,12 +35,14 @@ struct ToolCommand
     QString operands;     // how the operands are written in usage lines: "FILE.hy3"
     QString summary;      // one line for the command list
     QString help;         // the text `--help` shows after the usage line
-    int operandCount = 0;  // exactly this many operands
+    int operandCount = 0; // exactly this many operands
     std::function<int(const QStringList &operands, ToolIo &io)> run;
 
     QString usage() const
     {
-        return QStringLiteral("usage: %1 %2 %3").arg(QLatin1String(ProgramName), words.join(u' '), operands).trimmed();
+        return QStringLiteral("usage: %1 %2 %3")
+            .arg(QLatin1String(ProgramName), words.join(u' '), operands)
+            .trimmed();
     }
 };
 
