@@ -54,7 +54,10 @@ Hy3Content Hy3Reader::Read(QIODevice &device, int maxRecords)
     }
     c.count = Int16At(field.constData());
     const int wanted = qMin<int>(qMax<int>(c.count, 0), qMax(maxRecords, 0));
-    c.records.reserve(static_cast<size_t>(wanted));
+    // A hostile count must not reserve more records than the file could possibly hold.
+    const qint64 fit = c.size / (2 + Hy3FixedBytes) + 1;
+    c.records.reserve(
+        static_cast<size_t>(device.isSequential() ? wanted : qMin<qint64>(wanted, fit)));
 
     QByteArray fixed;
     for (int g = 1; g <= wanted; ++g) {

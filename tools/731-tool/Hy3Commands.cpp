@@ -45,7 +45,7 @@ int FirstNonUtf8Line(const QByteArray &bytes)
     const QList<QByteArray> lines = bytes.split('\n');
     for (qsizetype i = 0; i < lines.size(); ++i) {
         QStringDecoder decoder(QStringDecoder::Utf8);
-        const QString text = decoder.decode(lines[i]);
+        const QString text = decoder.decode(lines[i]); // decodes only when converted
         if (decoder.hasError())
             return int(i + 1);
     }
