@@ -1,0 +1,74 @@
+// The real program: exit status and the help of every command.
+#include "ToolRun.h"
+
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct Result
+{
+    int status = -1;
+    QString out;
+    QString err;
+};
+
+Result RunProgram(const QStringList &args)
+{
+    QProcess p;
+    p.start(QStringLiteral(TOOL731_PATH), args);
+    p.waitForFinished(30000);
+    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1,
+            QString::fromUtf8(p.readAllStandardOutput()),
+            QString::fromUtf8(p.readAllStandardError())};
+}
+
+} // namespace
+
+TEST(ToolCommandLine, HelpForEveryCommand)
+{
+    const Result top = RunProgram({QStringLiteral("--help")});
+    EXPECT_EQ(top.status, 0);
+    for (const QString &command :
+         {QStringLiteral("hy3 dump"), QStringLiteral("hy3 build"), QStringLiteral("check")}) {
+        EXPECT_TRUE(top.out.contains(QStringLiteral("731-tool ") + command))
+            << command.toStdString();
+        const Result help = RunProgram(command.split(u' ') + QStringList{QStringLiteral("--help")});
+        EXPECT_EQ(help.status, 0) << command.toStdString();
+        EXPECT_TRUE(help.out.startsWith(QStringLiteral("usage: 731-tool ") + command))
+            << help.out.toStdString();
+        EXPECT_TRUE(help.out.contains(QStringLiteral("Exit status"))) << command.toStdString();
+    }
+    const Result group = RunProgram({QStringLiteral("hy3"), QStringLiteral("--help")});
+    EXPECT_EQ(group.status, 0);
+    EXPECT_TRUE(group.out.contains(QStringLiteral("731-tool hy3 build")));
+}
+
+TEST(ToolCommandLine, ExitStatusTellsUsageFromInputProblems)
+{
+    EXPECT_EQ(RunProgram({}).status, 2);
+    EXPECT_EQ(RunProgram({QStringLiteral("render")}).status, 2);
+    EXPECT_EQ(RunProgram({QStringLiteral("hy3")}).status, 2);
+    EXPECT_EQ(RunProgram({QStringLiteral("hy3"), QStringLiteral("dump")}).status, 2);
+    EXPECT_EQ(RunProgram({QStringLiteral("hy3"), QStringLiteral("dump"), QStringLiteral("a"),
+                          QStringLiteral("b")})
+                  .status,
+              2);
+    EXPECT_EQ(
+        RunProgram({QStringLiteral("check"), QStringLiteral("--verbose"), QStringLiteral(".")})
+            .status,
+        2);
+
+    QTemporaryDir dir;
+    const Result missing = RunProgram(
+        {QStringLiteral("hy3"), QStringLiteral("dump"), dir.filePath(QStringLiteral("5.hy3"))});
+    EXPECT_EQ(missing.status, 1);
+    EXPECT_TRUE(missing.err.contains(QStringLiteral("5.hy3: cannot be read")));
+
+    const Result dump = RunProgram({QStringLiteral("hy3"), QStringLiteral("dump"),
+                                    tooltest::DemoFile(QStringLiteral("2.hy3"))});
+    EXPECT_EQ(dump.status, 0);
+    EXPECT_TRUE(dump.out.contains(QStringLiteral("\nフェリーターミナル,6,")));
+}

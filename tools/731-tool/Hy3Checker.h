@@ -1,0 +1,18 @@
+#pragma once
+
+#include "731-tool/FolderChecker.h"
+
+namespace tool {
+
+// Fare data files (*.hy3): whether the program can open and use them as routes.
+class Hy3Checker : public FolderChecker
+{
+public:
+    bool claims(const QString &fileName) const override;
+    void check(const QString &path, std::vector<Finding> &findings) const override;
+
+    // Fares shown in the fare cells must be doubled at late-night fare within signed 16 bits.
+    static constexpr int LargestDoublableFare = 16383;
+};
+
+} // namespace tool

@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+#include <ostream>
+
+namespace tool {
+
+constexpr const char *ProgramName = "731-tool";
+
+// Exit status of every command.
+enum ExitCode : int {
+    ExitOk = 0,
+    ExitBadInput = 1, // a problem in an input file or folder; the message names it
+    ExitUsage = 2,    // wrong command line
+};
+
+// Where a command writes: UTF-8 text to its standard output and error streams.
+struct ToolIo
+{
+    std::ostream &out;
+    std::ostream &err;
+
+    void print(const QString &text) { out << text.toStdString(); }
+    void println(const QString &line) { out << line.toStdString() << '\n'; }
+    void error(const QString &line) { err << line.toStdString() << '\n'; }
+};
+
+// One command of the tool, called by its words ("hy3 dump") followed by its operands.
+struct ToolCommand
+{
+    QStringList words;    // {"hy3", "dump"}
+    QString operands;     // how the operands are written in usage lines: "FILE.hy3"
+    QString summary;      // one line for the command list
+    QString help;         // the text `--help` shows after the usage line
+    int operandCount = 0; // exactly this many operands
+    std::function<int(const QStringList &operands, ToolIo &io)> run;
+
+    QString usage() const
+    {
+        return QStringLiteral("usage: %1 %2 %3")
+            .arg(QLatin1String(ProgramName), words.join(u' '), operands)
+            .trimmed();
+    }
+};
+
+} // namespace tool
