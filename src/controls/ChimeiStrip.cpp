@@ -161,8 +161,9 @@ void ChimeiStrip::DrawTsugiwa()
     m_scratch.Cls();
     m_scratch.setFontSize(14);
     m_scratch.setCurrentY(0);
-    if (p.TsugiwaBold)
-        m_scratch.setFontBold(true);
+    // The prefix's weight is its own: it does not take over the bold of the stop-name glyph
+    // drawn last, so it looks the same from one name to the next.
+    m_scratch.setFontBold(p.TsugiwaBold);
 
     // TsugiwaFontMode: 0 both gothic, 1 only "は" mincho, 2 both mincho, 3 only "は" gothic.
     // Other values keep whatever face the scratch surface has.
@@ -186,8 +187,7 @@ void ChimeiStrip::DrawTsugiwa()
         m_scratch.setFaceName(FaceNames::Gothic);
     else if (p.TsugiwaFontMode == 1 || p.TsugiwaFontMode == 2)
         m_scratch.setFaceName(FaceNames::Mincho);
-    if (p.TsugiwaBold)
-        m_scratch.setFontBold(true);
+    m_scratch.setFontBold(p.TsugiwaBold);
     m_scratch.Print(QStringLiteral("は"));
     copyScratchDots(ChimeiLayout::GlyphAdvance, 0, p.TsugiwaColor);
 

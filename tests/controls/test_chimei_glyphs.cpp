@@ -320,3 +320,25 @@ TEST(ChimeiTsugiwa, FontModeChoosesTheFaceOfEachHalf)
         EXPECT_EQ(mask(cellAt(display.stripImage(), 54)), c.ha) << c.mode;
     }
 }
+
+TEST(ChimeiTsugiwa, ThePrefixWeightFollowsTsugiwaBoldAlone)
+{
+    ChimeiProperties bold;
+    bold.FontBold = true;
+    const QImage regularTsugi = mask(glyph("次")), boldTsugi = mask(glyph("次", bold));
+    ASSERT_NE(regularTsugi, boldTsugi);
+
+    ChimeiCtl_DX display;
+    display.setTsugiwaMode(2);
+    display.setFontBold(true);
+    for (int pass = 0; pass < 2; ++pass) { // the same before and after a bold name was drawn
+        display.SetChimei(QStringLiteral("駅"));
+        EXPECT_EQ(mask(cellAt(display.stripImage(), 0)), regularTsugi) << pass;
+        EXPECT_EQ(cellAt(display.stripImage(), 242), glyph("駅", bold)) << pass;
+    }
+    display.setTsugiwaBold(true);
+    display.setFontBold(false);
+    display.SetChimei(QStringLiteral("駅"));
+    EXPECT_EQ(mask(cellAt(display.stripImage(), 0)), boldTsugi);
+    EXPECT_EQ(cellAt(display.stripImage(), 242), glyph("駅"));
+}
