@@ -342,3 +342,22 @@ TEST(ChimeiTsugiwa, ThePrefixWeightFollowsTsugiwaBoldAlone)
     EXPECT_EQ(mask(cellAt(display.stripImage(), 0)), boldTsugi);
     EXPECT_EQ(cellAt(display.stripImage(), 242), glyph("駅"));
 }
+
+TEST(ChimeiLayoutOnStrip, HostileInputIsClippedNotFatal)
+{
+    chimei_test::ManualClock clock;
+    ChimeiCtl_DX display(nullptr, &clock);
+    // Far more units than any strip can hold: the strip stops at its widest and still scrolls.
+    display.SetChimei(QString(5000, QChar(u'駅')));
+    EXPECT_TRUE(display.isScrolling());
+    EXPECT_EQ(display.stripImage().width(), controls::ChimeiLayout::MaxStripWidth);
+    EXPECT_EQ(cellAt(display.stripImage(), 54 * 600), glyph("駅"));
+
+    // Characters the code page cannot hold become "?"; positions far off the strip draw nothing.
+    display.SetChimei(QStringLiteral("😀"));
+    EXPECT_EQ(cellAt(display.stripImage(), 0), glyph("?")); // one byte: drawn at the left end
+    QString unit = QStringLiteral("駅");
+    display.DrawDot54(INT32_MAX, INT32_MAX, unit);
+    display.DrawDot54(INT32_MIN, 0, unit);
+    EXPECT_TRUE(blankColumns(display.stripImage(), 54, 432));
+}

@@ -207,3 +207,12 @@ TEST_F(ChimeiScrollTest, TheFrameTimerDrivesTheScroll)
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
     EXPECT_EQ(display.stripLeft(), start - 20);
 }
+
+TEST_F(ChimeiScrollTest, ANegativePauseComesBackAtOnce)
+{
+    display.setSpeed(400);
+    display.setScrollStartWait(-5);
+    display.SetChimei(Nine);
+    millis(229);
+    EXPECT_EQ(display.stripLeft(), 428); // re-entered and made the next step in the same millisecond
+}
