@@ -1,15 +1,326 @@
 #include "controls/ChimeiCtl_DX.h"
 
-namespace controls {
+#include "controls/PropertyBag.h"
+#include "controls/ScrollClock.h"
 
-ChimeiCtl_DX::ChimeiCtl_DX(const PropertyBag &, QWidget *parent) : QWidget(parent)
+#include <QPainter>
+
+#include <algorithm>
+#include <limits>
+
+namespace controls {
+namespace {
+
+using platform::OleColor;
+
+const ChimeiProperties Defaults;
+
+int64_t readNumber(const PropertyBag &bag, const QString &name, int64_t fallback)
 {
-    setAutoFillBackground(true);
-    QPalette p = palette();
-    p.setColor(QPalette::Window, QColor(0x40, 0x40, 0x40));
-    setPalette(p);
+    bool ok = false;
+    const int64_t value = bag.ReadProperty(name, QVariant::fromValue<qlonglong>(fallback)).toLongLong(&ok);
+    return ok ? value : fallback;
 }
 
-void ChimeiCtl_DX::SetChimei(const QString &) {}
+int16_t readInt16(const PropertyBag &bag, const QString &name, int16_t fallback)
+{
+    const int64_t v = readNumber(bag, name, fallback);
+    return static_cast<int16_t>(std::clamp<int64_t>(v, std::numeric_limits<int16_t>::min(),
+                                                    std::numeric_limits<int16_t>::max()));
+}
+
+int32_t readInt32(const PropertyBag &bag, const QString &name, int32_t fallback)
+{
+    const int64_t v = readNumber(bag, name, fallback);
+    return static_cast<int32_t>(std::clamp<int64_t>(v, std::numeric_limits<int32_t>::min(),
+                                                    std::numeric_limits<int32_t>::max()));
+}
+
+OleColor readColour(const PropertyBag &bag, const QString &name, OleColor fallback)
+{
+    // Colours are stored as signed 32-bit values; both signs read back to the same bits.
+    return static_cast<OleColor>(readNumber(bag, name, static_cast<int32_t>(fallback)));
+}
+
+bool readBool(const PropertyBag &bag, const QString &name, bool fallback)
+{
+    return bag.ReadProperty(name, fallback).toBool();
+}
+
+void writeColour(PropertyBag &bag, const QString &name, OleColor value, OleColor fallback)
+{
+    bag.WriteProperty(name, static_cast<int32_t>(value), static_cast<int32_t>(fallback));
+}
+
+// Classic sunken client edge: shadow and dark shadow above and left, highlight and light below
+// and right.
+const QColor EdgeShadow(128, 128, 128);
+const QColor EdgeDarkShadow(64, 64, 64);
+const QColor EdgeHighlight(255, 255, 255);
+const QColor EdgeLight(212, 208, 200);
+const QColor FlatFrame(0, 0, 0);
+
+} // namespace
+
+ChimeiCtl_DX::ChimeiCtl_DX(QWidget *parent, ScrollClock *clock)
+    : QWidget(parent), m_clock(clock ? *clock : ScrollClock::monotonic()), m_strip(m_properties)
+{
+    setUp();
+    // A new instance starts from the defaults, which are also the surfaces' own colours.
+}
+
+ChimeiCtl_DX::ChimeiCtl_DX(const PropertyBag &designerData, QWidget *parent, ScrollClock *clock)
+    : QWidget(parent), m_clock(clock ? *clock : ScrollClock::monotonic()), m_strip(m_properties)
+{
+    setUp();
+    ReadProperties(designerData);
+}
+
+ChimeiCtl_DX::~ChimeiCtl_DX() = default;
+
+void ChimeiCtl_DX::setUp()
+{
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    resize(StageWidth, ControlHeight);
+    m_frameTimer.setTimerType(Qt::PreciseTimer);
+    m_frameTimer.setInterval(FrameIntervalMs);
+    connect(&m_frameTimer, &QTimer::timeout, this, &ChimeiCtl_DX::advanceScroll);
+}
+
+void ChimeiCtl_DX::ReadProperties(const PropertyBag &bag)
+{
+    ChimeiProperties &p = m_properties;
+    p.BackColor = readColour(bag, QStringLiteral("BackColor"), Defaults.BackColor);
+    p.ForeColor = readColour(bag, QStringLiteral("ForeColor"), Defaults.ForeColor);
+    p.Speed = readInt16(bag, QStringLiteral("Speed"), Defaults.Speed);
+    p.ScrollStartWait = readInt32(bag, QStringLiteral("ScrollStartWait"), Defaults.ScrollStartWait);
+    p.Mode = readInt16(bag, QStringLiteral("Mode"), Defaults.Mode);
+    const int16_t appearance = readInt16(bag, QStringLiteral("Appearance"), Defaults.Appearance);
+    // The stage knows only flat and three-dimensional; anything else leaves it as designed.
+    if (appearance == 0 || appearance == 1)
+        p.Appearance = appearance;
+    p.FontMode = readInt16(bag, QStringLiteral("FontMode"), Defaults.FontMode);
+    p.FontBold = readBool(bag, QStringLiteral("FontBold"), Defaults.FontBold);
+    p.TsugiwaMode = readInt16(bag, QStringLiteral("TsugiwaMode"), Defaults.TsugiwaMode);
+    p.TsugiwaColor = readColour(bag, QStringLiteral("TsugiwaColor"), Defaults.TsugiwaColor);
+    p.TsugiwaFontMode = readInt16(bag, QStringLiteral("TsugiwaFontMode"), Defaults.TsugiwaFontMode);
+    p.TsugiwaBold = readBool(bag, QStringLiteral("TsugiwaBold"), Defaults.TsugiwaBold);
+    m_strip.Cls();
+    update();
+}
+
+void ChimeiCtl_DX::WriteProperties(PropertyBag &bag) const
+{
+    const ChimeiProperties &p = m_properties;
+    writeColour(bag, QStringLiteral("BackColor"), p.BackColor, Defaults.BackColor);
+    writeColour(bag, QStringLiteral("ForeColor"), p.ForeColor, Defaults.ForeColor);
+    bag.WriteProperty(QStringLiteral("Speed"), int{p.Speed}, int{Defaults.Speed});
+    bag.WriteProperty(QStringLiteral("ScrollStartWait"), p.ScrollStartWait, Defaults.ScrollStartWait);
+    bag.WriteProperty(QStringLiteral("Mode"), int{p.Mode}, int{Defaults.Mode});
+    bag.WriteProperty(QStringLiteral("Appearance"), int{p.Appearance}, int{Defaults.Appearance});
+    bag.WriteProperty(QStringLiteral("FontMode"), int{p.FontMode}, int{Defaults.FontMode});
+    bag.WriteProperty(QStringLiteral("FontBold"), p.FontBold, Defaults.FontBold);
+    bag.WriteProperty(QStringLiteral("TsugiwaMode"), int{p.TsugiwaMode}, int{Defaults.TsugiwaMode});
+    writeColour(bag, QStringLiteral("TsugiwaColor"), p.TsugiwaColor, Defaults.TsugiwaColor);
+    bag.WriteProperty(QStringLiteral("TsugiwaFontMode"), int{p.TsugiwaFontMode},
+                      int{Defaults.TsugiwaFontMode});
+    bag.WriteProperty(QStringLiteral("TsugiwaBold"), p.TsugiwaBold, Defaults.TsugiwaBold);
+}
+
+void ChimeiCtl_DX::setBackColor(OleColor New_BackColor)
+{
+    m_properties.BackColor = New_BackColor;
+    m_strip.Cls();
+    update();
+    emit propertyChanged(QStringLiteral("BackColor"));
+}
+
+void ChimeiCtl_DX::setForeColor(OleColor New_ForeColor)
+{
+    m_properties.ForeColor = New_ForeColor;
+    emit propertyChanged(QStringLiteral("ForeColor"));
+}
+
+void ChimeiCtl_DX::setSpeed(int16_t New_Speed)
+{
+    m_properties.Speed = New_Speed;
+    emit propertyChanged(QStringLiteral("Speed"));
+}
+
+void ChimeiCtl_DX::setScrollStartWait(int32_t New_ScrollStartWait)
+{
+    m_properties.ScrollStartWait = New_ScrollStartWait;
+    emit propertyChanged(QStringLiteral("ScrollStartWait"));
+}
+
+void ChimeiCtl_DX::setMode(int16_t New_Mode)
+{
+    m_properties.Mode = New_Mode;
+    emit propertyChanged(QStringLiteral("Mode"));
+}
+
+void ChimeiCtl_DX::setAppearance(int16_t New_Appearance)
+{
+    // Only flat (0) and three-dimensional (1) exist. The stage keeps its designed size; it is
+    // never resized to fit a border.
+    if (New_Appearance != 0 && New_Appearance != 1)
+        return;
+    m_properties.Appearance = New_Appearance;
+    m_strip.Cls();
+    update();
+    emit propertyChanged(QStringLiteral("Appearance"));
+}
+
+void ChimeiCtl_DX::setFontMode(int16_t New_FontMode)
+{
+    m_properties.FontMode = New_FontMode;
+    emit propertyChanged(QStringLiteral("FontMode"));
+}
+
+void ChimeiCtl_DX::setFontBold(bool New_FontBold)
+{
+    m_properties.FontBold = New_FontBold;
+    m_strip.scratch().setFontBold(New_FontBold);
+    emit propertyChanged(QStringLiteral("FontBold"));
+}
+
+void ChimeiCtl_DX::setTsugiwaMode(int16_t New_TsugiwaMode)
+{
+    m_properties.TsugiwaMode = (New_TsugiwaMode < 0 || New_TsugiwaMode > 2) ? 0 : New_TsugiwaMode;
+    emit propertyChanged(QStringLiteral("TsugiwaMode"));
+}
+
+void ChimeiCtl_DX::setTsugiwaColor(OleColor New_TsugiwaColor)
+{
+    m_properties.TsugiwaColor = New_TsugiwaColor;
+    emit propertyChanged(QStringLiteral("TsugiwaColor"));
+}
+
+void ChimeiCtl_DX::setTsugiwaFontMode(int16_t New_TsugiwaFontMode)
+{
+    m_properties.TsugiwaFontMode = New_TsugiwaFontMode;
+    emit propertyChanged(QStringLiteral("TsugiwaFontMode"));
+}
+
+void ChimeiCtl_DX::setTsugiwaBold(bool New_TsugiwaBold)
+{
+    m_properties.TsugiwaBold = New_TsugiwaBold;
+    emit propertyChanged(QStringLiteral("TsugiwaBold"));
+}
+
+void ChimeiCtl_DX::SetChimei(const QString &strText)
+{
+    m_strip.Cls();
+    if (strText.isEmpty()) {
+        // The display goes blank; a scroll that is running goes on moving the blank strip.
+        update();
+        return;
+    }
+    const ChimeiLayout layout = m_strip.drawName(strText);
+    m_stripLeft = layout.stripAtRightEdge ? StageWidth : 0;
+    stopScroll();
+    if (layout.scrolls)
+        startScroll();
+    update();
+}
+
+void ChimeiCtl_DX::DrawDot54(int32_t X, int32_t Y, QString &strText)
+{
+    m_strip.DrawDot54(X, Y, strText);
+    update();
+}
+
+void ChimeiCtl_DX::DrawTsugiwa()
+{
+    m_strip.DrawTsugiwa();
+    update();
+}
+
+void ChimeiCtl_DX::Refresh()
+{
+    update();
+}
+
+void ChimeiCtl_DX::startScroll()
+{
+    if (m_properties.Speed == 0)
+        setSpeed(1);
+    m_scroll.start(m_clock.nowMs());
+    // The first step is made at once, as the name is handed over; later ones by the frames.
+    advanceScroll();
+    m_frameTimer.start();
+}
+
+void ChimeiCtl_DX::stopScroll()
+{
+    m_scroll.stop();
+    m_frameTimer.stop();
+}
+
+void ChimeiCtl_DX::advanceScroll()
+{
+    if (!m_scroll.isRunning())
+        return;
+    const ChimeiScroll::Step params{m_properties.Speed, m_properties.ScrollStartWait, m_strip.width()};
+    if (m_scroll.advance(m_clock.nowMs(), params, m_stripLeft))
+        update();
+}
+
+QImage ChimeiCtl_DX::stageImage() const
+{
+    QImage image(size(), QImage::Format_RGB32);
+    QPainter painter(&image);
+    renderStage(painter);
+    return image;
+}
+
+void ChimeiCtl_DX::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    renderStage(painter);
+}
+
+int ChimeiCtl_DX::borderWidth() const
+{
+    return m_properties.Appearance == 0 ? 1 : 2;
+}
+
+void ChimeiCtl_DX::renderStage(QPainter &painter) const
+{
+    const QRect stage(0, 0, StageWidth, StageHeight);
+    painter.fillRect(rect(), platform::toQColor(m_properties.BackColor));
+
+    // The strip hangs one pixel above the top of the stage's inside; only the part of it that
+    // lies inside the border is copied.
+    const int b = borderWidth();
+    const QRect inside = stage.adjusted(b, b, -b, -b);
+    const QRect stripOnStage(inside.left() + m_stripLeft, inside.top() - 1, m_strip.width(),
+                             ChimeiStrip::Height);
+    const QRect visible = stripOnStage.intersected(inside);
+    if (!visible.isEmpty())
+        painter.drawImage(visible, m_strip.image(), visible.translated(-stripOnStage.topLeft()));
+
+    drawBorder(painter);
+}
+
+void ChimeiCtl_DX::drawBorder(QPainter &painter) const
+{
+    const QRect stage(0, 0, StageWidth, StageHeight);
+    if (m_properties.Appearance == 0) {
+        painter.setPen(FlatFrame);
+        painter.drawRect(stage.adjusted(0, 0, -1, -1));
+        return;
+    }
+    const auto edge = [&painter](const QRect &r, const QColor &topLeft, const QColor &bottomRight) {
+        painter.setPen(topLeft);
+        painter.drawLine(r.left(), r.bottom() - 1, r.left(), r.top());
+        painter.drawLine(r.left(), r.top(), r.right() - 1, r.top());
+        painter.setPen(bottomRight);
+        painter.drawLine(r.left(), r.bottom(), r.right(), r.bottom());
+        painter.drawLine(r.right(), r.bottom(), r.right(), r.top());
+    };
+    edge(stage, EdgeShadow, EdgeHighlight);
+    edge(stage.adjusted(1, 1, -1, -1), EdgeDarkShadow, EdgeLight);
+}
 
 } // namespace controls

@@ -1,18 +1,113 @@
 #pragma once
 
-#include "controls/PropertyBag.h"
+#include "controls/ChimeiProperties.h"
+#include "controls/ChimeiScroll.h"
+#include "controls/ChimeiStrip.h"
 
+#include <QImage>
+#include <QTimer>
 #include <QWidget>
+
+#include <cstdint>
+
+class QPainter;
 
 namespace controls {
 
-// Stop-name display (placeholder until the dot-matrix drawing lands).
+class PropertyBag;
+class ScrollClock;
+
+// The dot-matrix stop-name display of the panel: a dark stage on which the next stop's name
+// is shown in lit dots, optionally after "次は". Names that fit stand still; longer ones scroll
+// in from the right, pass by completely, pause and come in again, until the next name is set.
+//
+// The scroll runs on a frame timer, so SetChimei returns at once. The scroll clock makes one
+// step per millisecond; the timer catches up with it at most once per display frame.
 class ChimeiCtl_DX : public QWidget
 {
     Q_OBJECT
+
 public:
-    explicit ChimeiCtl_DX(const PropertyBag &designerData, QWidget *parent = nullptr);
+    static constexpr int StageWidth = ChimeiLayout::StageWidth;
+    static constexpr int StageHeight = 58; // the control shows the top 56 rows
+    static constexpr int ControlHeight = 56;
+    static constexpr int FrameIntervalMs = 16;
+
+    // A newly placed display with the default properties.
+    explicit ChimeiCtl_DX(QWidget *parent = nullptr, ScrollClock *clock = nullptr);
+    // A display restored from its host's designer data.
+    explicit ChimeiCtl_DX(const PropertyBag &designerData, QWidget *parent = nullptr,
+                          ScrollClock *clock = nullptr);
+    ~ChimeiCtl_DX() override;
+
+    void ReadProperties(const PropertyBag &bag);
+    void WriteProperties(PropertyBag &bag) const;
+
+    platform::OleColor BackColor() const { return m_properties.BackColor; }
+    void setBackColor(platform::OleColor New_BackColor);
+    platform::OleColor ForeColor() const { return m_properties.ForeColor; }
+    void setForeColor(platform::OleColor New_ForeColor);
+    int16_t Speed() const { return m_properties.Speed; }
+    void setSpeed(int16_t New_Speed);
+    int32_t ScrollStartWait() const { return m_properties.ScrollStartWait; }
+    void setScrollStartWait(int32_t New_ScrollStartWait);
+    int16_t Mode() const { return m_properties.Mode; }
+    void setMode(int16_t New_Mode);
+    int16_t Appearance() const { return m_properties.Appearance; }
+    void setAppearance(int16_t New_Appearance);
+    int16_t FontMode() const { return m_properties.FontMode; }
+    void setFontMode(int16_t New_FontMode);
+    bool FontBold() const { return m_properties.FontBold; }
+    void setFontBold(bool New_FontBold);
+    int16_t TsugiwaMode() const { return m_properties.TsugiwaMode; }
+    void setTsugiwaMode(int16_t New_TsugiwaMode);
+    platform::OleColor TsugiwaColor() const { return m_properties.TsugiwaColor; }
+    void setTsugiwaColor(platform::OleColor New_TsugiwaColor);
+    int16_t TsugiwaFontMode() const { return m_properties.TsugiwaFontMode; }
+    void setTsugiwaFontMode(int16_t New_TsugiwaFontMode);
+    bool TsugiwaBold() const { return m_properties.TsugiwaBold; }
+    void setTsugiwaBold(bool New_TsugiwaBold);
+
+    // Shows the stop name `strText`. A non-empty name ends a running scroll; a long one starts a
+    // new scroll. The empty name blanks the display and leaves a running scroll going.
     void SetChimei(const QString &strText);
+    void DrawDot54(int32_t X, int32_t Y, QString &strText);
+    void DrawTsugiwa();
+    void Refresh();
+
+    // Makes the scroll steps that the clock says are due; the frame timer calls it, and hosts
+    // or tests that drive the clock themselves may call it too.
+    void advanceScroll();
+
+    bool isScrolling() const { return m_scroll.isRunning(); }
+    const QImage &stripImage() const { return m_strip.image(); }
+    int stripLeft() const { return m_stripLeft; }
+    // What the display shows, control-sized.
+    QImage stageImage() const;
+
+    QSize sizeHint() const override { return {StageWidth, ControlHeight}; }
+
+signals:
+    // Reported by every property setter with the property's name.
+    void propertyChanged(const QString &name);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    void setUp();
+    void startScroll();
+    void stopScroll();
+    int borderWidth() const;
+    void renderStage(QPainter &painter) const;
+    void drawBorder(QPainter &painter) const;
+
+    ScrollClock &m_clock;
+    ChimeiProperties m_properties;
+    ChimeiStrip m_strip;
+    ChimeiScroll m_scroll;
+    int m_stripLeft = 0;
+    QTimer m_frameTimer;
 };
 
 } // namespace controls

@@ -1,0 +1,218 @@
+// The scroll of long names, driven by a clock the tests step by hand.
+#include "ChimeiTestSupport.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <gtest/gtest.h>
+
+using namespace chimei_test;
+using controls::ChimeiCtl_DX;
+
+namespace {
+
+const QString Nine = QStringLiteral("東京駅八重洲北口前"); // 9 units, strip 486 wide
+const QString Twelve = QStringLiteral("東京駅八重洲北口前広場行"); // 12 units, strip 648 wide
+
+class ChimeiScrollTest : public ::testing::Test
+{
+protected:
+    ManualClock clock;
+    ChimeiCtl_DX display{nullptr, &clock};
+
+    // The clock moves one millisecond and the display catches up, as often as asked.
+    void millis(int count)
+    {
+        for (int i = 0; i < count; ++i) {
+            ++clock.now;
+            display.advanceScroll();
+        }
+    }
+    // The same time in display frames.
+    void frames(int count)
+    {
+        for (int i = 0; i < count; ++i) {
+            clock.now += ChimeiCtl_DX::FrameIntervalMs;
+            display.advanceScroll();
+        }
+    }
+    QRgb foreColour() const { return platform::toQColor(display.ForeColor()).rgb(); }
+    bool stageShowsDots() const
+    {
+        const QImage stage = display.stageImage();
+        for (int y = 0; y < stage.height(); ++y)
+            for (int x = 0; x < stage.width(); ++x)
+                if (stage.pixel(x, y) == foreColour())
+                    return true;
+        return false;
+    }
+};
+
+} // namespace
+
+TEST_F(ChimeiScrollTest, Speed200MovesTwoPixelsPerStep)
+{
+    display.setSpeed(200);
+    display.SetChimei(Nine);
+    // The first step is made as the name is set: 1 pixel, then 1 more before the next step.
+    EXPECT_EQ(display.stripLeft(), 431);
+    millis(1);
+    EXPECT_EQ(display.stripLeft(), 429);
+    millis(10);
+    EXPECT_EQ(display.stripLeft(), 409);
+}
+
+TEST_F(ChimeiScrollTest, Speed400MovesFourPixelsPerStep)
+{
+    display.setSpeed(400);
+    display.SetChimei(Nine);
+    EXPECT_EQ(display.stripLeft(), 430);
+    millis(1);
+    EXPECT_EQ(display.stripLeft(), 426);
+    frames(2);
+    EXPECT_EQ(display.stripLeft(), 426 - 4 * 32);
+}
+
+TEST_F(ChimeiScrollTest, DefaultSpeedMovesOnePixelEveryFortySteps)
+{
+    display.SetChimei(Nine);
+    EXPECT_EQ(display.Speed(), 5);
+    EXPECT_EQ(display.stripLeft(), 432);
+    millis(10);
+    EXPECT_EQ(display.stripLeft(), 432); // 431.75 is still drawn at 432
+    millis(1000 - 10);
+    EXPECT_EQ(display.stripLeft(), 407);
+}
+
+TEST_F(ChimeiScrollTest, SpeedZeroBecomesOneWhenTheScrollStarts)
+{
+    QStringList reported;
+    QObject::connect(&display, &ChimeiCtl_DX::propertyChanged, [&](const QString &n) { reported << n; });
+    display.setSpeed(0);
+    display.SetChimei(QStringLiteral("駅前"));
+    EXPECT_EQ(display.Speed(), 0); // a name that stands does not touch it
+    display.SetChimei(Nine);
+    EXPECT_EQ(display.Speed(), 1);
+    EXPECT_EQ(reported, QStringList({"Speed", "Speed"}));
+    millis(1000);
+    EXPECT_EQ(display.stripLeft(), 427);
+}
+
+TEST_F(ChimeiScrollTest, PausesBeyondTheRightEdgeEachTimeTheNameHasPassed)
+{
+    display.setSpeed(400);
+    display.setScrollStartWait(700);
+    display.SetChimei(Nine);
+    // Left edge 434 - 4k after step k; the strip (486 wide) has left at step 230, at 229 ms.
+    millis(228);
+    EXPECT_EQ(display.stripLeft(), 434 - 4 * 229);
+    millis(1);
+    EXPECT_EQ(display.stripLeft(), 432);
+    EXPECT_FALSE(stageShowsDots());
+
+    display.setScrollStartWait(300); // read again at the next re-entry only
+    millis(699);
+    EXPECT_EQ(display.stripLeft(), 432);
+    millis(1);
+    EXPECT_EQ(display.stripLeft(), 428);
+    millis(5);
+    EXPECT_EQ(display.stripLeft(), 408);
+    EXPECT_TRUE(stageShowsDots());
+
+    // Second pass: out after 230 more steps, then the shorter pause.
+    millis(224);
+    EXPECT_EQ(display.stripLeft(), 432);
+    millis(299);
+    EXPECT_EQ(display.stripLeft(), 432);
+    millis(1);
+    EXPECT_EQ(display.stripLeft(), 428);
+}
+
+TEST_F(ChimeiScrollTest, ABlockedThreadDoesNotMakeTheNameJump)
+{
+    display.setSpeed(200);
+    display.SetChimei(Nine);
+    frames(3);
+    const int before = display.stripLeft();
+    clock.now += 3000; // a lamp test holds the thread
+    display.advanceScroll();
+    const int jump = before - display.stripLeft();
+    EXPECT_GT(jump, 0);
+    EXPECT_LE(jump, 2 * (ChimeiCtl_DX::FrameIntervalMs * 2 + 1));
+}
+
+TEST_F(ChimeiScrollTest, AShortNameStopsTheScrollAndStands)
+{
+    display.setSpeed(200);
+    display.SetChimei(Nine);
+    frames(5);
+    display.SetChimei(QStringLiteral("駅前"));
+    EXPECT_FALSE(display.isScrolling());
+    EXPECT_EQ(display.stripLeft(), 0);
+    frames(100);
+    EXPECT_EQ(display.stripLeft(), 0);
+    EXPECT_EQ(display.stripImage().width(), 432);
+    EXPECT_EQ(cellAt(display.stripImage(), 135), glyph("駅"));
+}
+
+TEST_F(ChimeiScrollTest, ALongNameReplacesTheScrollingOneFromTheRightEdge)
+{
+    display.setSpeed(200);
+    display.SetChimei(Nine);
+    frames(10);
+    ASSERT_LT(display.stripLeft(), 300);
+    display.SetChimei(Twelve);
+    EXPECT_TRUE(display.isScrolling());
+    EXPECT_EQ(display.stripLeft(), 431);
+    EXPECT_EQ(display.stripImage().width(), 12 * 54);
+    EXPECT_EQ(cellAt(display.stripImage(), 11 * 54), glyph("行"));
+    millis(1);
+    EXPECT_EQ(display.stripLeft(), 429);
+}
+
+TEST_F(ChimeiScrollTest, AnEmptyNameBlanksTheDisplayWhileTheScrollGoesOn)
+{
+    display.setSpeed(200);
+    display.SetChimei(Nine);
+    frames(10);
+    display.SetChimei(QString());
+    EXPECT_TRUE(blank(display.stripImage()));
+    EXPECT_TRUE(display.isScrolling());
+    const int before = display.stripLeft();
+    frames(10);
+    EXPECT_LT(display.stripLeft(), before);
+    EXPECT_FALSE(stageShowsDots());
+
+    display.SetChimei(QStringLiteral("駅前"));
+    EXPECT_FALSE(display.isScrolling());
+    EXPECT_EQ(display.stripLeft(), 0);
+}
+
+TEST_F(ChimeiScrollTest, SevenUnitsAfterThePrefixJumpToTheRightEdgeAtOnce)
+{
+    display.setTsugiwaMode(2);
+    display.SetChimei(QStringLiteral("東京駅八重洲北"));
+    EXPECT_TRUE(display.isScrolling());
+    EXPECT_EQ(display.stripLeft(), 432);
+}
+
+TEST_F(ChimeiScrollTest, TheFrameTimerDrivesTheScroll)
+{
+    display.setSpeed(200);
+    display.SetChimei(Nine);
+    const int start = display.stripLeft();
+    clock.now += 10;
+    QElapsedTimer waited;
+    waited.start();
+    while (display.stripLeft() == start && waited.elapsed() < 5000)
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+    EXPECT_EQ(display.stripLeft(), start - 20);
+}
+
+TEST_F(ChimeiScrollTest, ANegativePauseComesBackAtOnce)
+{
+    display.setSpeed(400);
+    display.setScrollStartWait(-5);
+    display.SetChimei(Nine);
+    millis(229);
+    EXPECT_EQ(display.stripLeft(), 428); // re-entered and made the next step in the same millisecond
+}
