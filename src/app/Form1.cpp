@@ -5,12 +5,16 @@
 #include "app/PanelLayout.h"
 #include "app/frmCtl.h"
 #include "controls/ChimeiCtl_DX.h"
+#include "controls/DegitFonts.h"
 #include "controls/M_Degit.h"
 #include "controls/PropertyBag.h"
 #include "platform/Clock.h"
 #include "platform/Twips.h"
 #include "platform/ui/WindowShape.h"
+#include "settings/ColorButton.h"
 #include "settings/frmOption.h"
+
+#include <QCheckBox>
 
 #include <QCloseEvent>
 #include <QGuiApplication>
@@ -104,6 +108,9 @@ void Form1::createDesignControls()
         label->setObjectName(QStringLiteral("lblSeiriNum%1").arg(i));
         label->setGeometry(pxRect(cellLeft(i), labelTop(i), CellWidth, LabelHeight));
         label->setAlignment(Qt::AlignCenter);
+        QFont numberFont(controls::DegitFonts::numberFamily());
+        numberFont.setPointSizeF(9.75);
+        label->setFont(numberFont);
         label->setAttribute(Qt::WA_TranslucentBackground);
         // Clicks go through the numbers to the panel, which drags the window.
         label->setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -126,6 +133,10 @@ void Form1::Form_Load()
         Degit[i]->setValue(0);
 
     settings::frmOption &options = m_forms.options();
+    options.Check1->setChecked(true);
+    options.Command5[0]->setBackColor(0xFFFFFF);
+    options.Command5[1]->setBackColor(0xC0FFC0);
+    options.Command5[2]->setBackColor(0xC0FFC0);
     imgRes[1] = imgRes[0];
     imgRes[2] = imgRes[0];
     setPicture(imgRes[0]);

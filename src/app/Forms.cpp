@@ -44,7 +44,7 @@ frmCtl &Forms::console()
 settings::frmOption &Forms::options()
 {
     if (!m_options)
-        m_options = std::make_unique<settings::frmOption>(*this);
+        m_options = std::make_unique<settings::frmOption>(*this, *m_services.clock);
     return *m_options;
 }
 

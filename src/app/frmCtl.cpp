@@ -4,6 +4,8 @@
 #include "app/EntryFrame.h"
 #include "app/Forms.h"
 #include "app/ModuleCalls.h"
+#include "app/UserPicture.h"
+#include "app/mdl731_000.h"
 #include "controls/ChimeiCtl_DX.h"
 #include "platform/Clock.h"
 #include "platform/ProgramInfo.h"
@@ -203,12 +205,18 @@ void frmCtl::createSwitches()
         Option4[i] = new QRadioButton(captions[i], Frame2);
         Option4[i]->setObjectName(QStringLiteral("Option4_%1").arg(i));
         Option4[i]->setGeometry(places[i]);
-        connect(Option4[i], &QRadioButton::clicked, this, [this, i] {
+    }
+    // "OFF" at design; the switch acts from here on.
+    Option4[0]->setChecked(true);
+    for (int i = 0; i < 3; ++i) {
+        // Selecting a state, by hand or by the program, switches the backlight.
+        connect(Option4[i], &QRadioButton::toggled, this, [this, i](bool on) {
+            if (!on)
+                return;
             int16_t index = static_cast<int16_t>(i);
             Option4_Click(index);
         });
     }
-    Option4[0]->setChecked(true);
 
     Command4 = makeButton(this, QStringLiteral("設定..."), QStringLiteral("Command4"), QRect(250, 149, 48, 22));
     connect(Command4, &QPushButton::clicked, this, &frmCtl::Command4_Click);
@@ -294,7 +302,37 @@ void frmCtl::moveToBottomRight()
     move(area.right() + 1 - frame.width() + frameOffset.x(), area.bottom() + 1 - frame.height() + frameOffset.y());
 }
 
-void frmCtl::Option4_Click(int16_t &) {}
+void frmCtl::Option4_Click(int16_t &index)
+{
+    if (index < 0 || index > 2)
+        return;
+    settings::frmOption &options = m_forms.options();
+    Form1 &panel = m_forms.panel();
+    const platform::OleColor colour = options.ticketNumberColor(index);
+
+    if (options.panelsIndividual() && options.userPanelChosen(index)) {
+        const QString path = options.userPanelFile(index);
+        // A picture that is no longer there leaves the panel as it is, without a word.
+        if (mdl731_000::FileExists(path)) {
+            const UserPicture loaded = UserPicture::load(path);
+            if (loaded.errorNumber == 0)
+                panel.setPicture(loaded.picture);
+            else
+                m_forms.services().messages->show(this, UserPicture::errorMessage(loaded.errorNumber),
+                                                  QStringLiteral("エラー"), MessagePresenter::Buttons::Ok,
+                                                  MessagePresenter::Icon::Error);
+        }
+    } else {
+        panel.setPicture(panel.imgRes[index]);
+    }
+
+    for (int i = 1; i <= 30; ++i) {
+        QLabel *label = panel.lblSeiriNum[i];
+        QPalette p = label->palette();
+        p.setColor(QPalette::WindowText, platform::toQColor(colour));
+        label->setPalette(p);
+    }
+}
 
 QString frmCtl::currentStopName() const
 {

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QPixmap>
+#include <QString>
+
+namespace app {
+
+// A user's panel picture, loaded the way the unit loads pictures: bitmaps, GIF and JPEG only.
+// A failure carries the platform's error number, which the backlight switch reports.
+struct UserPicture
+{
+    QPixmap picture;
+    int errorNumber = 0; // 0 when loaded
+
+    static UserPicture load(const QString &path);
+    // The message the backlight switch shows for an error number.
+    static QString errorMessage(int errorNumber);
+};
+
+} // namespace app

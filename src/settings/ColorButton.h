@@ -1,0 +1,27 @@
+#pragma once
+
+#include "platform/OleColor.h"
+
+#include <QPushButton>
+
+namespace settings {
+
+// A button that holds a colour as its face colour; the options keep their colours this way.
+class ColorButton : public QPushButton
+{
+    Q_OBJECT
+
+public:
+    explicit ColorButton(QWidget *parent = nullptr);
+
+    platform::OleColor BackColor() const { return m_color; }
+    void setBackColor(platform::OleColor color);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    platform::OleColor m_color = 0;
+};
+
+} // namespace settings

@@ -1,0 +1,355 @@
+#include "AppFixture.h"
+#include "app/mdl731_000.h"
+#include "controls/ChimeiCtl_DX.h"
+#include "controls/M_Degit.h"
+#include "settings/ColorButton.h"
+#include "settings/frmOption.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QColorDialog>
+#include <QComboBox>
+#include <QFile>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QTimer>
+
+using platform::MessagePresenter;
+
+namespace {
+
+QColor textColour(const QLabel *label)
+{
+    return label->palette().color(QPalette::WindowText);
+}
+
+QString labels(app::Form1 &panel, int from, int to)
+{
+    QStringList out;
+    for (int i = from; i <= to; ++i)
+        out << panel.lblSeiriNum[i]->text();
+    return out.join(u',');
+}
+
+} // namespace
+
+class Options : public AppFixture
+{
+protected:
+    settings::frmOption &options() { return forms->options(); }
+
+    void numberLabels(int style, int zeroFill)
+    {
+        int16_t s = static_cast<int16_t>(style);
+        int16_t z = static_cast<int16_t>(zeroFill);
+        app::mdl731_000::SeirikenNumSet(panel(), s, z);
+    }
+
+    QString userPanelFile(const QString &name, const QByteArray &content)
+    {
+        const QString path = dir.filePath(name);
+        QFile f(path);
+        f.open(QIODevice::WriteOnly);
+        f.write(content);
+        return path;
+    }
+
+    void chooseUserPanel(int state, const QString &path)
+    {
+        static constexpr int userButton[3] = {6, 2, 5};
+        options().Option3[1]->setChecked(true);
+        options().Option3[userButton[state]]->setChecked(true);
+        options().txtSelectPanel[state]->setText(path);
+    }
+
+    QTemporaryDir dir;
+};
+
+TEST_F(Options, StartUpShowsTheNumbersOneToThirtyInWhite)
+{
+    EXPECT_EQ(labels(panel(), 1, 3), QStringLiteral("１,２,３"));
+    EXPECT_EQ(panel().lblSeiriNum[30]->text(), QStringLiteral("３０"));
+    EXPECT_EQ(panel().lblSeiriNum[1]->font().family(), QStringLiteral("M_NumC2"));
+    EXPECT_TRUE(panel().lblSeiriNum[12]->isVisible());
+    EXPECT_EQ(textColour(panel().lblSeiriNum[12]), QColor(Qt::white));
+    EXPECT_EQ(options().Combo2->count(), 12);
+    EXPECT_EQ(options().Combo2->itemText(0), QStringLiteral("1,2,3... 30 （既定の表示）"));
+    EXPECT_EQ(options().Combo2->itemText(3), QStringLiteral("「なし」、2,3... 30"));
+    EXPECT_EQ(options().Combo2->itemText(10), QStringLiteral("(無地)、1,2... 29"));
+}
+
+TEST_F(Options, NumberingStyles)
+{
+    numberLabels(3, 1);
+    EXPECT_EQ(panel().lblSeiriNum[1]->text(), QStringLiteral("な　し"));
+    EXPECT_EQ(labels(panel(), 2, 4), QStringLiteral("０２,０３,０４"));
+    EXPECT_EQ(panel().lblSeiriNum[30]->text(), QStringLiteral("３０"));
+
+    numberLabels(1, 0);
+    EXPECT_EQ(labels(panel(), 1, 3), QStringLiteral("０,１,２"));
+    EXPECT_EQ(panel().lblSeiriNum[30]->text(), QStringLiteral("２９"));
+    EXPECT_EQ(panel().lblSeiriNum[1]->font().family(), QStringLiteral("M_NumC2"));
+
+    numberLabels(10, 0);
+    EXPECT_EQ(panel().lblSeiriNum[1]->text(), QString());
+    EXPECT_EQ(labels(panel(), 2, 3), QStringLiteral("１,２"));
+    EXPECT_EQ(panel().lblSeiriNum[30]->text(), QStringLiteral("２９"));
+
+    numberLabels(4, 0);
+    EXPECT_EQ(panel().lblSeiriNum[1]->text(), QStringLiteral("無　券"));
+    EXPECT_EQ(panel().lblSeiriNum[1]->font().family(), QStringLiteral("IPAPGothic"));
+    numberLabels(0, 0);
+    EXPECT_EQ(panel().lblSeiriNum[1]->font().family(), QStringLiteral("M_NumC2"));
+    EXPECT_EQ(panel().lblSeiriNum[1]->text(), QStringLiteral("１"));
+    EXPECT_EQ(panel().lblSeiriNum[7]->text(), QStringLiteral("７"));
+
+    numberLabels(0, 1);
+    EXPECT_EQ(panel().lblSeiriNum[7]->text(), QStringLiteral("０７"));
+    EXPECT_EQ(panel().lblSeiriNum[0]->text(), QString());
+}
+
+TEST_F(Options, OkAppliesVisibilityNumberingAndColours)
+{
+    options().Check1->setChecked(false);
+    options().Combo2->setCurrentIndex(7);
+    options().Command8[0]->setBackColor(0x101010);
+    options().Command8[1]->setBackColor(0x202020);
+    options().Command8[2]->setBackColor(0x0000FF);
+    options().Command4->click();
+    for (int i = 1; i <= 30; ++i) {
+        EXPECT_FALSE(panel().lblSeiriNum[i]->isVisible()) << i;
+        EXPECT_EQ(panel().Degit[i]->BackColor(), 0x101010u) << i;
+        EXPECT_EQ(panel().Degit[i]->BaseForeColor(), 0x202020u) << i;
+        EXPECT_EQ(panel().Degit[i]->DegitForeColor(), 0x0000FFu) << i;
+    }
+    for (int k = 0; k < 2; ++k) {
+        EXPECT_EQ(panel().TimeDegit[k]->BackColor(), 0x101010u);
+        EXPECT_EQ(panel().TimeDegit[k]->DegitForeColor(), 0x0000FFu);
+    }
+    EXPECT_EQ(panel().lblSeiriNum[1]->text(), QStringLiteral("券なし"));
+    // The cells show the new colours at once: the background of a blank cell.
+    EXPECT_EQ(panel().Degit[5]->surface().pixel(0, 0), qRgb(0x10, 0x10, 0x10));
+    // Cell 0 and label 0 stay as they were.
+    EXPECT_EQ(panel().Degit[0]->BackColor(), 0x808080u);
+    EXPECT_EQ(panel().lblSeiriNum[0]->text(), QString());
+    EXPECT_FALSE(options().isVisible());
+}
+
+TEST_F(Options, GreyCheckBoxesCountAsShownButNotBold)
+{
+    settings::setCheckValue(options().Check1, 2);
+    settings::setCheckValue(options().Check4, 2);
+    settings::setCheckValue(options().Check5, 2);
+    options().SetProp();
+    EXPECT_TRUE(panel().lblSeiriNum[3]->isVisible());
+    EXPECT_FALSE(panel().ChimeiCtl->FontBold());
+    EXPECT_FALSE(panel().ChimeiCtl->TsugiwaBold());
+    settings::setCheckValue(options().Check4, 1);
+    options().SetProp();
+    EXPECT_TRUE(panel().ChimeiCtl->FontBold());
+}
+
+TEST_F(Options, UnselectedListsPassMinusOne)
+{
+    ASSERT_EQ(options().Combo3->currentIndex(), -1);
+    ASSERT_EQ(options().Combo5->currentIndex(), -1);
+    ASSERT_EQ(options().Combo6->currentIndex(), -1);
+    options().SetProp();
+    EXPECT_EQ(panel().ChimeiCtl->FontMode(), -1);
+    EXPECT_EQ(panel().ChimeiCtl->TsugiwaFontMode(), -1);
+    EXPECT_EQ(panel().ChimeiCtl->TsugiwaMode(), 0);
+    options().Combo6->setCurrentIndex(2);
+    options().SetProp();
+    EXPECT_EQ(panel().ChimeiCtl->TsugiwaMode(), 2);
+}
+
+TEST_F(Options, NoBacklightSelectedSwitchesToTheOn2State)
+{
+    console().Option4[0]->setAutoExclusive(false);
+    console().Option4[0]->setChecked(false);
+    QPixmap on2(10, 10);
+    on2.fill(Qt::red);
+    panel().imgRes[2] = on2;
+    options().Command5[2]->setBackColor(0x123456);
+    options().SetProp();
+    // The backlight handler is called for ON2: its picture and its number colour.
+    EXPECT_EQ(panel().picture().toImage().pixel(0, 0), qRgb(255, 0, 0));
+    EXPECT_EQ(textColour(panel().lblSeiriNum[4]), QColor(0x56, 0x34, 0x12));
+}
+
+TEST_F(Options, BacklightSwitchColoursTheNumbers)
+{
+    options().Command5[1]->setBackColor(0x00FF00);
+    console().Option4[1]->click();
+    EXPECT_EQ(textColour(panel().lblSeiriNum[9]), QColor(0, 255, 0));
+    console().Option4[0]->click();
+    EXPECT_EQ(textColour(panel().lblSeiriNum[9]), QColor(Qt::white));
+    EXPECT_TRUE(messages.shown.empty());
+}
+
+TEST_F(Options, MissingUserPictureKeepsThePanelSilently)
+{
+    const QImage before = panel().picture().toImage();
+    chooseUserPanel(1, dir.filePath(QStringLiteral("gone.bmp")));
+    options().Command5[1]->setBackColor(0x0000FF);
+    console().Option4[1]->click();
+    EXPECT_TRUE(messages.shown.empty());
+    EXPECT_EQ(panel().picture().toImage(), before);
+    EXPECT_EQ(textColour(panel().lblSeiriNum[1]), QColor(255, 0, 0));
+}
+
+TEST_F(Options, UserPictureThatIsNotAPictureIsReported)
+{
+    const QImage before = panel().picture().toImage();
+    chooseUserPanel(2, userPanelFile(QStringLiteral("notes.bmp"), "this is only text\n"));
+    options().Command5[2]->setBackColor(0x00FFFF);
+    console().Option4[2]->click();
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].text,
+              QStringLiteral("エラーです。\r\n\r\nエラーコード：481　指定した画像の内容が不正です。この部分では扱えません。"));
+    EXPECT_EQ(messages.shown[0].title, QStringLiteral("エラー"));
+    EXPECT_EQ(messages.shown[0].icon, MessagePresenter::Icon::Error);
+    EXPECT_EQ(panel().picture().toImage(), before);
+    EXPECT_EQ(textColour(panel().lblSeiriNum[30]), QColor(255, 255, 0));
+}
+
+TEST_F(Options, UserPictureIsShownUnscaledOverTheGrey)
+{
+    QImage small(100, 50, QImage::Format_RGB32);
+    small.fill(qRgb(0, 0, 200));
+    const QString path = dir.filePath(QStringLiteral("small.bmp"));
+    ASSERT_TRUE(small.save(path, "BMP"));
+    chooseUserPanel(0, path);
+    console().Option4[1]->click();
+    console().Option4[0]->click();
+    const QImage shown = panel().grab().toImage();
+    EXPECT_EQ(shown.pixel(10, 10), qRgb(0, 0, 200));
+    EXPECT_EQ(shown.pixel(99, 49), qRgb(0, 0, 200));
+    EXPECT_EQ(shown.pixel(620, 40), qRgb(0xF0, 0xF0, 0xF0));
+
+    // A PNG is not one of the panel picture formats.
+    const QString png = dir.filePath(QStringLiteral("small.png"));
+    ASSERT_TRUE(small.save(png, "PNG"));
+    options().txtSelectPanel[0]->setText(png);
+    console().Option4[1]->click();
+    console().Option4[0]->click();
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_TRUE(messages.shown[0].text.contains(QStringLiteral("481")));
+}
+
+TEST_F(Options, EnablingRulesFollowTheirCheckBoxes)
+{
+    EXPECT_FALSE(options().Combo4[0]->isEnabled());
+    EXPECT_FALSE(options().Check3[4]->isEnabled());
+    options().Check3[0]->setChecked(true);
+    EXPECT_TRUE(options().Combo4[0]->isEnabled());
+    EXPECT_TRUE(options().Check3[4]->isEnabled());
+    options().Check3[0]->setChecked(false);
+    EXPECT_FALSE(options().Combo4[0]->isEnabled());
+    EXPECT_FALSE(options().Check3[4]->isEnabled());
+
+    options().Check3[3]->setChecked(true);
+    EXPECT_TRUE(options().Combo4[3]->isEnabled());
+    EXPECT_TRUE(options().Combo4[4]->isEnabled());
+
+    EXPECT_TRUE(options().Frame3->isEnabled());
+    options().Check1->setChecked(false);
+    EXPECT_FALSE(options().Frame3->isEnabled());
+
+    for (QGroupBox *g : options().Frame6)
+        EXPECT_TRUE(g->isHidden());
+    options().Option3[1]->setChecked(true);
+    for (QGroupBox *g : options().Frame6) {
+        EXPECT_FALSE(g->isHidden());
+        EXPECT_TRUE(g->isEnabled());
+    }
+    options().Option3[0]->setChecked(true);
+    for (QGroupBox *g : options().Frame6)
+        EXPECT_TRUE(g->isHidden());
+
+    EXPECT_TRUE(options().Frame10->isHidden());
+    options().chkUseSeiriPrev->setChecked(true);
+    EXPECT_FALSE(options().Frame10->isHidden());
+    EXPECT_FALSE(options().Frame7->isHidden());
+}
+
+TEST_F(Options, InitialStateOfTheControls)
+{
+    auto &o = options();
+    EXPECT_TRUE(o.Option1[0]->isChecked());
+    EXPECT_TRUE(o.Option5[1]->isChecked());
+    EXPECT_TRUE(o.Option2[0]->isChecked());
+    EXPECT_TRUE(o.Option6[1]->isChecked());
+    EXPECT_TRUE(o.Option2[2]->isChecked());
+    EXPECT_TRUE(o.Option7[0]->isChecked());
+    EXPECT_TRUE(o.Option4[0]->isChecked());
+    EXPECT_TRUE(o.Option3[0]->isChecked());
+    EXPECT_TRUE(o.Option3[7]->isChecked());
+    EXPECT_TRUE(o.Option3[3]->isChecked());
+    EXPECT_TRUE(o.Option3[4]->isChecked());
+    EXPECT_EQ(o.Combo4[0]->count(), 30);
+    EXPECT_EQ(o.Combo4[4]->count(), 150);
+    EXPECT_EQ(o.Combo1->count(), 150);
+    EXPECT_EQ(o.Combo1->currentIndex(), 0);
+    EXPECT_EQ(o.Label10->text(), QStringLiteral("2026/12/07"));
+    EXPECT_EQ(o.M_Degit1->DegitSize(), 2);
+    EXPECT_EQ(o.Command5[1]->BackColor(), 0xC0FFC0u);
+    EXPECT_EQ(o.Command9[1]->BackColor(), 0x00FFFFu);
+    EXPECT_EQ(o.txtSelectSound[2], nullptr);
+    EXPECT_EQ(o.soundFile(0), QString());
+    EXPECT_EQ(o.Text2[0]->text(), QString());
+}
+
+TEST_F(Options, ColourPickerChangesTheButtonAndThePreviewOnlyWhenConfirmed)
+{
+    auto answerColour = [](bool accept) {
+        QTimer::singleShot(0, [accept] {
+            auto *dialog = qobject_cast<QColorDialog *>(QApplication::activeModalWidget());
+            ASSERT_NE(dialog, nullptr);
+            dialog->setCurrentColor(QColor(10, 20, 30));
+            if (accept)
+                dialog->accept();
+            else
+                dialog->reject();
+        });
+    };
+    answerColour(false);
+    options().Command8[2]->click();
+    EXPECT_EQ(options().Command8[2]->BackColor(), 0x72D2F8u);
+
+    answerColour(true);
+    options().Command8[2]->click();
+    EXPECT_EQ(options().Command8[2]->BackColor(), platform::rgb(10, 20, 30));
+    EXPECT_EQ(options().M_Degit1->DegitForeColor(), platform::rgb(10, 20, 30));
+    EXPECT_EQ(options().M_Degit1->BackColor(), 0x808080u);
+    // Nothing reaches the panel before "OK".
+    EXPECT_EQ(panel().Degit[1]->DegitForeColor(), 0x72D2F8u);
+}
+
+TEST_F(Options, CancelledPickersChangeNothing)
+{
+    options().Text2[0]->setText(QStringLiteral("/data/fares"));
+    QTimer::singleShot(0, [] {
+        auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        dialog->reject();
+    });
+    options().Command3[0]->click();
+    EXPECT_EQ(options().Text2[0]->text(), QStringLiteral("/data/fares"));
+}
+
+TEST_F(Options, PagesComeToTheFront)
+{
+    options().show();
+    options().Option1[3]->click();
+    const QPoint probe = options().Frame1[0]->geometry().center();
+    QWidget *w = options().childAt(probe);
+    while (w && w->parentWidget() != &options())
+        w = w->parentWidget();
+    EXPECT_EQ(w, options().Frame1[3]);
+    options().hide();
+}
