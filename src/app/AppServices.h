@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QString>
 #include <functional>
 
 namespace platform {
@@ -19,6 +20,8 @@ struct AppServices
     platform::MessagePresenter *messages = nullptr;
     // Ends the program at once, after the console's confirmed close.
     std::function<void()> quit;
+    // Plays a sound file on a channel (path, tag, wait, pause in ms).
+    std::function<void(const QString &, const QString &, bool, int)> playSound;
 };
 
 } // namespace app

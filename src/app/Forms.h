@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/AppServices.h"
+#include "fare/RouteState.h"
 #include "settings/PanelHost.h"
 
 #include <memory>
@@ -35,6 +36,8 @@ public:
     bool optionsLoaded() const { return m_options != nullptr; }
 
     const AppServices &services() const { return m_services; }
+    // The loaded route: fare table and route state, for the whole run.
+    fare::RouteState &route() { return m_route; }
 
     // What the options window pushes into.
     QLabel *lblSeiriNum(int index) override;
@@ -47,6 +50,7 @@ public:
 
 private:
     AppServices m_services;
+    fare::RouteState m_route;
     std::unique_ptr<Form1> m_panel;
     std::unique_ptr<frmCtl> m_console;
     std::unique_ptr<settings::frmOption> m_options;

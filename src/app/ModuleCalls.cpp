@@ -6,7 +6,20 @@ namespace app {
 
 void closeAllSounds() {}
 
+void playSoundFile(Forms &forms, const QString &path, const QString &tag, bool wait, int pauseMs)
+{
+    if (forms.services().playSound)
+        forms.services().playSound(path, tag, wait, pauseMs);
+}
+
 void initSpeech(Forms &) {}
+
+bool speechUsable(Forms &)
+{
+    return false;
+}
+
+void loadBroadcastData(Forms &, const QString &, const QString &) {}
 
 void releaseSpeech() {}
 

@@ -1,14 +1,19 @@
 #pragma once
 
-// The calls the windows make into the sound, announcement and settings modules at start-up and
-// shutdown, kept in one place.
+// The calls the windows make into the sound, announcement and settings modules, kept in one
+// place.
+
+#include <QString>
 
 namespace app {
 
 class Forms;
 
 void closeAllSounds();
+void playSoundFile(Forms &forms, const QString &path, const QString &tag, bool wait, int pauseMs);
 void initSpeech(Forms &forms);
+bool speechUsable(Forms &forms);
+void loadBroadcastData(Forms &forms, const QString &folder, const QString &routeText);
 void releaseSpeech();
 void loadIniInfo(Forms &forms);
 void saveIniInfo(Forms &forms);

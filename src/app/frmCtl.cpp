@@ -4,6 +4,8 @@
 #include "app/EntryFrame.h"
 #include "app/Forms.h"
 #include "app/ModuleCalls.h"
+#include "app/PanelUpdate.h"
+#include "app/RouteEntry.h"
 #include "app/UserPicture.h"
 #include "app/mdl731_000.h"
 #include "controls/ChimeiCtl_DX.h"
@@ -81,6 +83,23 @@ void frmCtl::createControls()
     createSwitches();
     createTapeGroup();
     createPreviewArea();
+    connectRouteHandlers();
+}
+
+void frmCtl::connectRouteHandlers()
+{
+    for (int k = 0; k < 12; ++k)
+        connect(CommandButton1[k], &QPushButton::clicked, this, [this, k] { CommandButton1_Click(k); });
+    for (int j = 0; j < 5; ++j)
+        connect(List2[j], &QListWidget::currentRowChanged, this, [this, j] { List2_Click(j); });
+    for (int j = 0; j < 3; ++j)
+        connect(List3[j], &QListWidget::currentRowChanged, this, [this, j] { List3_Click(j); });
+    for (int i = 0; i < 2; ++i) {
+        connect(Command1[i], &QPushButton::clicked, this, [this, i] { Command1_Click(i); });
+        connect(Command2[i], &QPushButton::clicked, this, [this, i] { Command2_Click(i); });
+        connect(HScroll1[i], &QScrollBar::valueChanged, this, [this, i] { HScroll1_Change(i); });
+    }
+    connect(Check1, &QCheckBox::toggled, this, &frmCtl::Check1_Click);
 }
 
 void frmCtl::createRouteEntryFrames()
@@ -336,7 +355,52 @@ void frmCtl::Option4_Click(int16_t &index)
 
 QString frmCtl::currentStopName() const
 {
-    return QString();
+    return m_forms.route().Current().StopName;
+}
+
+void frmCtl::CommandButton1_Click(int k)
+{
+    RouteEntry::keypadKey(m_forms, k);
+}
+
+void frmCtl::List2_Click(int)
+{
+    RouteEntry::routeDigitChosen(m_forms);
+}
+
+void frmCtl::List3_Click(int)
+{
+    RouteEntry::sectionDigitChosen(m_forms);
+}
+
+void frmCtl::Command1_Click(int index)
+{
+    RouteEntry::setRoute(m_forms, index);
+}
+
+void frmCtl::DispData(int16_t n)
+{
+    PanelUpdate::showRow(m_forms, n);
+}
+
+void frmCtl::Command2_Click(int index)
+{
+    PanelUpdate::step(m_forms, index);
+}
+
+void frmCtl::Check1_Click()
+{
+    PanelUpdate::displayClearChanged(m_forms);
+}
+
+void frmCtl::HScroll1_Change(int index)
+{
+    PanelUpdate::scrollSettingChanged(m_forms, index);
+}
+
+void frmCtl::RefreshTicketPreview(int16_t)
+{
+    picSeirikenPrev->clear();
 }
 
 void frmCtl::Command4_Click()

@@ -44,6 +44,20 @@ public:
     void Command4_Click();
     void Command8_Click();
     void Frame1_DblClick(int index);
+
+    // Route entry and route setting.
+    void CommandButton1_Click(int k);
+    void List2_Click(int j);
+    void List3_Click(int j);
+    void Command1_Click(int index);
+    // Shows row n (1 to 301) of the loaded route on the panel.
+    void DispData(int16_t n);
+    // Data back (0) and data forward (1).
+    void Command2_Click(int index);
+    void Check1_Click();
+    void HScroll1_Change(int index);
+    // Redraws the ticket preview for row n.
+    void RefreshTicketPreview(int16_t n);
     // The close request; true when the console may close.
     bool QueryUnload();
 
@@ -54,6 +68,12 @@ public:
     QString versionText() const;
 
     int16_t EntryMode = 0;
+    // The keypad's digits go to the route display when true, to the section display when false.
+    bool KeypadRoute = false;
+    // The date fixed at route setting for the ticket preview.
+    QString TicketDate;
+    // The display's "次は" mode, kept while a message is drawn without it.
+    int16_t SavedTsugiwaMode = 0;
     // The rounded outlines given to the twelve keypad keys.
     std::array<QRegion, 12> KeyRegions;
 
@@ -97,6 +117,7 @@ private:
     void createSwitches();
     void createTapeGroup();
     void createPreviewArea();
+    void connectRouteHandlers();
     void roundKeypadButtons();
     void releaseKeyRegions();
 

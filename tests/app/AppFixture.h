@@ -19,6 +19,9 @@ protected:
         services.sleeper = &sleeper;
         services.messages = &messages;
         services.quit = [this] { ++quitCalls; };
+        services.playSound = [this](const QString &path, const QString &tag, bool wait, int pauseMs) {
+            played.push_back({path, tag, wait, pauseMs});
+        };
         forms = std::make_unique<app::Forms>(services);
         forms->start();
     }
@@ -32,5 +35,13 @@ protected:
     CountingSleeper sleeper;
     ScriptedMessages messages;
     int quitCalls = 0;
+    struct Played
+    {
+        QString path;
+        QString tag;
+        bool wait;
+        int pauseMs;
+    };
+    std::vector<Played> played;
     std::unique_ptr<app::Forms> forms;
 };
