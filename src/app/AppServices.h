@@ -20,6 +20,11 @@ struct AppServices
     platform::MessagePresenter *messages = nullptr;
     // Ends the program at once, after the console's confirmed close.
     std::function<void()> quit;
+    // The program file the settings file is named after; empty for the running executable.
+    QString programPath;
+    // Where the settings file goes when the program's folder cannot be written; empty for the
+    // user's configuration folder.
+    QString settingsFallbackFolder;
     // Plays a sound file on a channel (path, tag, wait, pause in ms).
     std::function<void(const QString &, const QString &, bool, int)> playSound;
 };

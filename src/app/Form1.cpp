@@ -167,12 +167,13 @@ void Form1::applyRoundedOutline()
     setMask(platform::roundedRegion(0, 0, client.right() + 1, client.bottom() + 1, 3, 3));
 }
 
-Form1::FormInfo Form1::GetFormInfo() const
+void Form1::GetFormInfo(settings::FormInfo &info) const
 {
-    return {platform::twips(x()), platform::twips(y())};
+    info.PanelLeft = platform::twips(x());
+    info.PanelTop = platform::twips(y());
 }
 
-void Form1::SetFormInfo(const FormInfo &info)
+void Form1::SetFormInfo(const settings::FormInfo &info)
 {
     move(px(info.PanelLeft), y());
     move(x(), px(info.PanelTop));

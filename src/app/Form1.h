@@ -14,6 +14,10 @@ class M_Degit;
 class ChimeiCtl_DX;
 } // namespace controls
 
+namespace settings {
+struct FormInfo;
+}
+
 namespace app {
 
 class Forms;
@@ -31,13 +35,9 @@ public:
     // The load handler: the program's start-up sequence.
     void Form_Load();
 
-    struct FormInfo
-    {
-        int32_t PanelLeft = 0;
-        int32_t PanelTop = 0;
-    };
-    FormInfo GetFormInfo() const;
-    void SetFormInfo(const FormInfo &info);
+    // The panel's position for the settings file, in twips.
+    void GetFormInfo(settings::FormInfo &info) const;
+    void SetFormInfo(const settings::FormInfo &info);
 
     // The window background picture, drawn unscaled from the top left corner.
     void setPicture(const QPixmap &picture);

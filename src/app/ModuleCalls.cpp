@@ -1,6 +1,7 @@
 #include "app/ModuleCalls.h"
 
 #include "app/Forms.h"
+#include "app/SettingsFile.h"
 
 namespace app {
 
@@ -23,8 +24,14 @@ void loadBroadcastData(Forms &, const QString &, const QString &) {}
 
 void releaseSpeech() {}
 
-void loadIniInfo(Forms &) {}
+void loadIniInfo(Forms &forms)
+{
+    SettingsFile::LoadIniInfo(forms);
+}
 
-void saveIniInfo(Forms &) {}
+void saveIniInfo(Forms &forms)
+{
+    SettingsFile::SaveIniInfo(forms);
+}
 
 } // namespace app

@@ -15,6 +15,8 @@
 #include "platform/ui/MessagePresenter.h"
 #include "platform/ui/WindowShape.h"
 #include "reslib/KBP4Res.h"
+#include "settings/IniRecords.h"
+#include "settings/OptionCopy.h"
 #include "settings/frmOption.h"
 
 #include <QCheckBox>
@@ -351,6 +353,39 @@ void frmCtl::Option4_Click(int16_t &index)
         p.setColor(QPalette::WindowText, platform::toQColor(colour));
         label->setPalette(p);
     }
+}
+
+void frmCtl::GetCtrlDataInfo(settings::CtrlDataInfo &info) const
+{
+    info.CtlLeft = platform::twips(x());
+    info.CtlTop = platform::twips(y());
+    info.ScrollSpeed = HScroll1[0]->value();
+    info.ScrollWait = HScroll1[1]->value();
+    info.EntryMode = EntryMode;
+    info.PreviewOpen = static_cast<int16_t>(settings::checkValue(Check4));
+    info.LateNight = static_cast<int16_t>(settings::checkValue(Check2));
+}
+
+settings::IniStatus frmCtl::SetCtrlDataInfo(const settings::CtrlDataInfo &info)
+{
+    using namespace settings::OptionCopy;
+    move(platform::px(info.CtlLeft), y());
+    move(x(), platform::px(info.CtlTop));
+    // A value equal to the bar's own changes nothing, so the display keeps its defaults then.
+    for (const auto &[bar, value] : {std::pair{0, info.ScrollSpeed}, std::pair{1, info.ScrollWait}}) {
+        const settings::IniStatus status = setScrollValue(HScroll1[bar], static_cast<int16_t>(value));
+        if (!status.ok())
+            return status;
+    }
+    EntryMode = info.EntryMode;
+    for (const auto &[box, value] : {std::pair{Check4, info.PreviewOpen}, std::pair{Check2, info.LateNight}}) {
+        const settings::IniStatus status = setCheck(box, value);
+        if (!status.ok())
+            return status;
+    }
+    if (EntryMode == 0 || EntryMode == 1)
+        Frame1_DblClick(EntryMode);
+    return {};
 }
 
 QString frmCtl::currentStopName() const

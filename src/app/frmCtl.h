@@ -16,6 +16,11 @@ class QPushButton;
 class QRadioButton;
 class QScrollBar;
 
+namespace settings {
+struct CtrlDataInfo;
+struct IniStatus;
+} // namespace settings
+
 namespace app {
 
 class Forms;
@@ -60,6 +65,11 @@ public:
     void RefreshTicketPreview(int16_t n);
     // The close request; true when the console may close.
     bool QueryUnload();
+
+    // The console's state for the settings file, and back; restoring stops at the first value
+    // a control refuses.
+    void GetCtrlDataInfo(settings::CtrlDataInfo &info) const;
+    settings::IniStatus SetCtrlDataInfo(const settings::CtrlDataInfo &info);
 
     // The stop name of the current row of the loaded route.
     QString currentStopName() const;

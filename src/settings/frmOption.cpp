@@ -8,6 +8,7 @@
 #include "reslib/KBP4Res.h"
 #include "settings/ColorButton.h"
 #include "settings/PanelHost.h"
+#include "settings/OptionCopy.h"
 #include "settings/WrapRadioButton.h"
 
 #include <QCheckBox>
@@ -787,6 +788,196 @@ int frmOption::ticketDateMode() const
 QString frmOption::fixedDateText() const
 {
     return Label10->text();
+}
+
+} // namespace settings
+
+// --- the settings file ---
+
+namespace settings {
+
+using namespace OptionCopy;
+
+void frmOption::GetOptionInfo(IniRecords &r) const
+{
+    r.folder.FareDataDir = Text2[0]->text();
+    r.folder.TpDataDir = Text2[1]->text();
+
+    PanelInfo &p = r.panel;
+    p.UseSeiriNum = static_cast<int16_t>(checkValue(Check1));
+    for (int i = 0; i < 3; ++i)
+        p.SeiriNumColor[i] = Command5[i]->BackColor();
+    p.SeiriNumStyle = listIndex(Combo2);
+    p.SeiriNumZero = static_cast<int16_t>(checkValue(Check2));
+    p.PanelAuto = optionValue(Option3[0]);
+    p.PanelManual = optionValue(Option3[1]);
+    p.PanelOffBuiltin = optionValue(Option3[7]);
+    p.PanelOffUser = optionValue(Option3[6]);
+    p.PanelOn1Builtin = optionValue(Option3[3]);
+    p.PanelOn1User = optionValue(Option3[2]);
+    p.PanelOn2Builtin = optionValue(Option3[4]);
+    p.PanelOn2User = optionValue(Option3[5]);
+    for (int i = 0; i < 3; ++i)
+        p.PanelFile[i] = txtSelectPanel[i]->text();
+
+    DegitInfo &d = r.degit;
+    d.DegitBackColor = Command8[0]->BackColor();
+    d.DegitOffColor = Command8[1]->BackColor();
+    d.DegitOnColor = Command8[2]->BackColor();
+    d.InfoOrderUse = static_cast<int16_t>(checkValue(Check3[0]));
+    d.InfoOrderCell = listIndex(Combo4[0]);
+    d.InfoFromZero = static_cast<int16_t>(checkValue(Check3[4]));
+    d.InfoSeiriUse = static_cast<int16_t>(checkValue(Check3[1]));
+    d.InfoSeiriCell = listIndex(Combo4[1]);
+    d.InfoKeitouUse = static_cast<int16_t>(checkValue(Check3[2]));
+    d.InfoKeitouCell = listIndex(Combo4[2]);
+    d.InfoColumnUse = static_cast<int16_t>(checkValue(Check3[3]));
+    d.InfoColumnNo = listIndex(Combo4[4]);
+    d.InfoColumnCell = listIndex(Combo4[3]);
+
+    ChimeiInfo &c = r.chimei;
+    c.ChimeiBackColor = Command9[0]->BackColor();
+    c.ChimeiForeColor = Command9[1]->BackColor();
+    c.ChimeiFontMode = listIndex(Combo3);
+    c.ChimeiBold = static_cast<int16_t>(checkValue(Check4));
+    c.ChimeiTsugiwaMode = listIndex(Combo6);
+    c.ChimeiTsugiwaColor = Command9[2]->BackColor();
+    c.ChimeiTsugiwaFontMode = listIndex(Combo5);
+    c.ChimeiTsugiwaBold = static_cast<int16_t>(checkValue(Check5));
+
+    SoundInfo &s = r.sound;
+    s.SndKeitou = txtSelectSound[0]->text();
+    s.SndReset = txtSelectSound[1]->text();
+    s.SndStepAlways = optionValue(Option2[0]);
+    s.SndStepByColumn = optionValue(Option2[1]);
+    s.SndStepSync = optionValue(Option6[0]);
+    s.SndStepAsync = optionValue(Option6[1]);
+    s.SndStepFile = txtSelectSound[7]->text();
+    s.SndStepColumn = listIndex(Combo1);
+    s.SndStepFile1 = txtSelectSound[8]->text();
+    s.SndStepFile2 = txtSelectSound[9]->text();
+    s.SndStepFile3 = txtSelectSound[10]->text();
+    s.SndPreAlways = optionValue(Option2[2]);
+    s.SndPreByFlag = optionValue(Option2[3]);
+    s.SndPreSync = optionValue(Option7[0]);
+    s.SndPreAsync = optionValue(Option7[1]);
+    s.SndPreFile = txtSelectSound[3]->text();
+    s.SndPreFile1 = txtSelectSound[4]->text();
+    s.SndPreFile2 = txtSelectSound[5]->text();
+    s.SndPreFile3 = txtSelectSound[6]->text();
+
+    SeirikenInfo &t = r.seiriken;
+    t.UseSeiriPrev = static_cast<int16_t>(checkValue(chkUseSeiriPrev));
+    t.SeiriPlgFile = txtSeiriPlgDir->text();
+    t.DateEachPrint = optionValue(Option4[0]);
+    t.DateKeep = optionValue(Option4[1]);
+    t.DateFixed = optionValue(Option4[2]);
+    t.FixedDate = Label10->text();
+}
+
+IniStatus frmOption::SetOptionInfo(const IniRecords &r)
+{
+    // Each step may be refused; the ones before it stay applied.
+#define APPLY(step)                                                                                          \
+    do {                                                                                                     \
+        const IniStatus status = (step);                                                                     \
+        if (!status.ok())                                                                                    \
+            return status;                                                                                   \
+    } while (false)
+
+    Text2[0]->setText(r.folder.FareDataDir);
+    Text2[1]->setText(r.folder.TpDataDir);
+
+    const PanelInfo &p = r.panel;
+    APPLY(setCheck(Check1, p.UseSeiriNum));
+    for (int i = 0; i < 3; ++i)
+        Command5[i]->setBackColor(p.SeiriNumColor[i]);
+    APPLY(setListIndex(Combo2, p.SeiriNumStyle));
+    APPLY(setCheck(Check2, p.SeiriNumZero));
+    APPLY(setOptionValue(Option3[0], p.PanelAuto));
+    APPLY(setOptionValue(Option3[1], p.PanelManual));
+    APPLY(setOptionValue(Option3[7], p.PanelOffBuiltin));
+    APPLY(setOptionValue(Option3[6], p.PanelOffUser));
+    APPLY(setOptionValue(Option3[3], p.PanelOn1Builtin));
+    APPLY(setOptionValue(Option3[2], p.PanelOn1User));
+    APPLY(setOptionValue(Option3[4], p.PanelOn2Builtin));
+    APPLY(setOptionValue(Option3[5], p.PanelOn2User));
+    for (int i = 0; i < 3; ++i)
+        txtSelectPanel[i]->setText(p.PanelFile[i]);
+    // The panel picture follows the restored image choices.
+    int16_t backlight = 2;
+    if (m_host.backlightSelected(0))
+        backlight = 0;
+    else if (m_host.backlightSelected(1))
+        backlight = 1;
+    m_host.Option4_Click(backlight);
+
+    const DegitInfo &d = r.degit;
+    Command8[0]->setBackColor(d.DegitBackColor);
+    Command8[1]->setBackColor(d.DegitOffColor);
+    Command8[2]->setBackColor(d.DegitOnColor);
+    APPLY(setCheck(Check3[0], d.InfoOrderUse));
+    APPLY(setListIndex(Combo4[0], d.InfoOrderCell));
+    APPLY(setCheck(Check3[4], d.InfoFromZero));
+    APPLY(setCheck(Check3[1], d.InfoSeiriUse));
+    APPLY(setListIndex(Combo4[1], d.InfoSeiriCell));
+    APPLY(setCheck(Check3[2], d.InfoKeitouUse));
+    APPLY(setListIndex(Combo4[2], d.InfoKeitouCell));
+    APPLY(setCheck(Check3[3], d.InfoColumnUse));
+    APPLY(setListIndex(Combo4[4], d.InfoColumnNo));
+    APPLY(setListIndex(Combo4[3], d.InfoColumnCell));
+    recolourPreviewDigit();
+
+    const ChimeiInfo &c = r.chimei;
+    Command9[0]->setBackColor(c.ChimeiBackColor);
+    Command9[1]->setBackColor(c.ChimeiForeColor);
+    APPLY(setListIndex(Combo3, c.ChimeiFontMode));
+    APPLY(setCheck(Check4, c.ChimeiBold));
+    APPLY(setListIndex(Combo6, c.ChimeiTsugiwaMode));
+    Command9[2]->setBackColor(c.ChimeiTsugiwaColor);
+    APPLY(setListIndex(Combo5, c.ChimeiTsugiwaFontMode));
+    APPLY(setCheck(Check5, c.ChimeiTsugiwaBold));
+
+    const SoundInfo &s = r.sound;
+    txtSelectSound[0]->setText(s.SndKeitou);
+    txtSelectSound[1]->setText(s.SndReset);
+    APPLY(setOptionValue(Option2[0], s.SndStepAlways));
+    APPLY(setOptionValue(Option2[1], s.SndStepByColumn));
+    APPLY(setOptionValue(Option6[0], s.SndStepSync));
+    APPLY(setOptionValue(Option6[1], s.SndStepAsync));
+    txtSelectSound[7]->setText(s.SndStepFile);
+    APPLY(setListIndex(Combo1, s.SndStepColumn));
+    txtSelectSound[8]->setText(s.SndStepFile1);
+    txtSelectSound[9]->setText(s.SndStepFile2);
+    txtSelectSound[10]->setText(s.SndStepFile3);
+    APPLY(setOptionValue(Option2[2], s.SndPreAlways));
+    APPLY(setOptionValue(Option2[3], s.SndPreByFlag));
+    APPLY(setOptionValue(Option7[0], s.SndPreSync));
+    APPLY(setOptionValue(Option7[1], s.SndPreAsync));
+    txtSelectSound[3]->setText(s.SndPreFile);
+    txtSelectSound[4]->setText(s.SndPreFile1);
+    txtSelectSound[5]->setText(s.SndPreFile2);
+    txtSelectSound[6]->setText(s.SndPreFile3);
+
+    const SeirikenInfo &t = r.seiriken;
+    APPLY(setCheck(chkUseSeiriPrev, t.UseSeiriPrev));
+    txtSeiriPlgDir->setText(t.SeiriPlgFile);
+    APPLY(setOptionValue(Option4[0], t.DateEachPrint));
+    APPLY(setOptionValue(Option4[1], t.DateKeep));
+    APPLY(setOptionValue(Option4[2], t.DateFixed));
+    Label10->setText(t.FixedDate);
+#undef APPLY
+
+    // At settings load a refused plug-in is passed over silently.
+    SetPlgin(txtSeiriPlgDir->text());
+    return {};
+}
+
+int32_t frmOption::SetPlgin(const QString &file)
+{
+    if (file.isEmpty())
+        return 0;
+    return 0;
 }
 
 } // namespace settings

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "platform/OleColor.h"
+#include "settings/IniRecords.h"
+#include "settings/IniStatus.h"
 
 #include <QDialog>
 #include <array>
@@ -42,6 +44,14 @@ public:
 
     // Pushes the display options into the panel.
     void SetProp();
+
+    // Copies the options to the settings file's records, and back. Restoring stops at the first
+    // value a control refuses and reports it.
+    void GetOptionInfo(IniRecords &records) const;
+    IniStatus SetOptionInfo(const IniRecords &records);
+
+    // Takes over a ticket plug-in file: 2 when taken, 0 when empty or refused.
+    int32_t SetPlgin(const QString &file);
 
     // --- options as the rest of the program reads them ---
     QString fareDataFolder() const;

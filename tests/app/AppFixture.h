@@ -5,6 +5,7 @@
 #include "app/Forms.h"
 #include "app/frmCtl.h"
 
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -19,6 +20,10 @@ protected:
         services.sleeper = &sleeper;
         services.messages = &messages;
         services.quit = [this] { ++quitCalls; };
+        // The settings file of each test lives in a folder of its own.
+        services.programPath = settingsDir.filePath(QStringLiteral("731"));
+        services.settingsFallbackFolder = settingsDir.filePath(QStringLiteral("config"));
+        prepareSettings();
         services.playSound = [this](const QString &path, const QString &tag, bool wait, int pauseMs) {
             played.push_back({path, tag, wait, pauseMs});
         };
@@ -28,9 +33,14 @@ protected:
 
     void TearDown() override { forms.reset(); }
 
+    // Runs before the program starts: a test may put a settings file in place here.
+    virtual void prepareSettings() {}
+    QString settingsFile() const { return settingsDir.filePath(QStringLiteral("731.in4")); }
+
     app::Form1 &panel() { return forms->panel(); }
     app::frmCtl &console() { return forms->console(); }
 
+    QTemporaryDir settingsDir;
     FakeClock clock;
     CountingSleeper sleeper;
     ScriptedMessages messages;

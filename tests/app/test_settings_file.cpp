@@ -1,0 +1,253 @@
+#include "AppFixture.h"
+#include "controls/ChimeiCtl_DX.h"
+#include "controls/M_Degit.h"
+#include "settings/ColorButton.h"
+#include "settings/frmOption.h"
+#include "settings/mdlIniIoEx.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QRandomGenerator>
+#include <QScrollBar>
+
+using controls::DegitValue;
+using settings::IniRecords;
+using settings::mdlIniIoEx;
+
+namespace {
+
+// Every option and console setting away from its default.
+IniRecords changedRecords()
+{
+    IniRecords r = IniRecords::initial(QDate(2026, 12, 7));
+    r.folder.FareDataDir = QStringLiteral("/home/運転士/運賃");
+    r.folder.TpDataDir = QStringLiteral("/home/運転士/放送");
+    r.panel.UseSeiriNum = 0;
+    r.panel.SeiriNumColor = {0x112233, 0x445566, 0x778899};
+    r.panel.SeiriNumStyle = 5;
+    r.panel.SeiriNumZero = 1;
+    r.panel.PanelAuto = 0;
+    r.panel.PanelManual = -1;
+    r.panel.PanelOffBuiltin = 0;
+    r.panel.PanelOffUser = -1;
+    r.panel.PanelFile = {QStringLiteral("/p/off.bmp"), QStringLiteral("/p/on1.gif"), QStringLiteral("/p/on2.jpg")};
+    r.degit = {0x010203, 0x040506, 0x0000FF, 1, 29, 1, 1, 3, 1, 4, 1, 149, 5};
+    r.chimei = {0x202020, 0x00FF00, 2, 1, 1, 0xFF00FF, 3, 1};
+    r.sound.SndKeitou = QStringLiteral("/s/系統.wav");
+    r.sound.SndReset = QStringLiteral("/s/reset.wav");
+    r.sound.SndStepAlways = 0;
+    r.sound.SndStepByColumn = -1;
+    r.sound.SndStepSync = -1;
+    r.sound.SndStepAsync = 0;
+    r.sound.SndStepColumn = 149;
+    r.sound.SndStepFile1 = QStringLiteral("/s/1.mid");
+    r.sound.SndPreAlways = 0;
+    r.sound.SndPreByFlag = -1;
+    r.sound.SndPreSync = 0;
+    r.sound.SndPreAsync = -1;
+    r.sound.SndPreFile3 = QStringLiteral("/s/pre3.wav");
+    r.seiriken.UseSeiriPrev = 1;
+    r.seiriken.DateEachPrint = 0;
+    r.seiriken.DateFixed = -1;
+    r.seiriken.FixedDate = QStringLiteral("2027/01/02");
+    r.ctrlData = {1, 250, 1200, 1, 0, 30000, 6000};
+    r.form = {1500, 3000};
+    for (int i = 0; i < 17; ++i)
+        r.customColors[i] = static_cast<settings::OleColor>(0x10000 * i + 7);
+    for (int i = 0; i < 30; ++i)
+        r.degitCells[i] = {static_cast<int16_t>(i % 3), static_cast<int16_t>(i % 4), static_cast<int16_t>(i % 5)};
+    return r;
+}
+
+void writeFile(const QString &path, const QByteArray &bytes)
+{
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+}
+
+QByteArray readFile(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+} // namespace
+
+// The program started with a settings file beside it.
+class WithSettings : public AppFixture
+{
+protected:
+    void prepareSettings() override
+    {
+        written = mdlIniIoEx::encode(records);
+        writeFile(settingsFile(), written);
+    }
+
+    IniRecords records = changedRecords();
+    QByteArray written;
+};
+
+TEST_F(WithSettings, StartUpRestoresTheOptionsTheConsoleAndThePanel)
+{
+    auto &o = forms->options();
+    EXPECT_TRUE(messages.shown.empty());
+    EXPECT_EQ(o.fareDataFolder(), QStringLiteral("/home/運転士/運賃"));
+    EXPECT_EQ(o.Combo2->currentIndex(), 5);
+    EXPECT_TRUE(o.Option3[1]->isChecked());
+    EXPECT_TRUE(o.Option4[2]->isChecked());
+    EXPECT_EQ(o.fixedDateText(), QStringLiteral("2027/01/02"));
+    EXPECT_EQ(o.CustomColors[16], 0x100007);
+    EXPECT_EQ(console().HScroll1[0]->value(), 250);
+    EXPECT_EQ(console().Label1[0]->text(), QStringLiteral("250"));
+    EXPECT_EQ(panel().ChimeiCtl->Speed(), 250);
+    EXPECT_EQ(panel().ChimeiCtl->ScrollStartWait(), 1200);
+    EXPECT_TRUE(console().Check2->isChecked());
+    EXPECT_EQ(console().EntryMode, 1);
+    EXPECT_EQ(console().pos(), QPoint(2000, 400));
+    EXPECT_EQ(panel().pos(), QPoint(100, 200));
+    // The panel shows what the options say.
+    EXPECT_FALSE(panel().lblSeiriNum[3]->isVisible());
+    EXPECT_EQ(panel().lblSeiriNum[1]->text(), QStringLiteral("無　券"));
+    EXPECT_EQ(panel().Degit[4]->DegitForeColor(), 0x0000FFu);
+    EXPECT_EQ(panel().ChimeiCtl->TsugiwaMode(), 1);
+    EXPECT_TRUE(panel().ChimeiCtl->FontBold());
+    for (int i = 1; i <= 30; ++i) {
+        EXPECT_EQ(panel().Degit[i]->Value(), DegitValue(QStringLiteral(" "))) << i;
+        EXPECT_EQ(panel().Degit[i]->Shift(), static_cast<int16_t>((i - 1) % 3)) << i;
+        EXPECT_EQ(panel().Degit[i]->ZeroMode(), static_cast<int16_t>((i - 1) % 4)) << i;
+    }
+}
+
+TEST_F(WithSettings, ClosingWritesBackWhatWasRead)
+{
+    messages.answers.push_back(platform::MessagePresenter::Answer::Yes);
+    ASSERT_TRUE(console().close());
+    const IniRecords saved = mdlIniIoEx::decode(readFile(settingsFile()));
+    IniRecords expected = records;
+    // Positions depend on the screen the windows were put on.
+    expected.ctrlData.CtlLeft = saved.ctrlData.CtlLeft;
+    expected.ctrlData.CtlTop = saved.ctrlData.CtlTop;
+    expected.form = saved.form;
+    EXPECT_EQ(saved, expected);
+    EXPECT_EQ(readFile(settingsFile()).size(), written.size());
+}
+
+TEST_F(AppFixture, WithoutASettingsFileTheCellsKeepZeroAndNothingIsShown)
+{
+    EXPECT_TRUE(messages.shown.empty());
+    for (int i = 1; i <= 30; ++i)
+        EXPECT_EQ(panel().Degit[i]->Value(), DegitValue(0));
+    EXPECT_FALSE(QFile::exists(settingsFile()));
+    messages.answers.push_back(platform::MessagePresenter::Answer::Yes);
+    ASSERT_TRUE(console().close());
+    const QByteArray saved = readFile(settingsFile());
+    // The defaults with today's fixed date, and the positions of the windows.
+    IniRecords expected = IniRecords::initial(QDate(2026, 12, 7));
+    IniRecords got = mdlIniIoEx::decode(saved);
+    expected.ctrlData = got.ctrlData;
+    expected.form = got.form;
+    EXPECT_EQ(got, expected);
+    EXPECT_EQ(got.ctrlData.ScrollSpeed, 1);
+    EXPECT_EQ(got.ctrlData.EntryMode, 0);
+}
+
+class OddEntryMode : public AppFixture
+{
+protected:
+    void prepareSettings() override
+    {
+        IniRecords r = IniRecords::initial(QDate(2026, 12, 7));
+        r.ctrlData.EntryMode = 5;
+        r.ctrlData.ScrollSpeed = 1;
+        writeFile(settingsFile(), mdlIniIoEx::encode(r));
+    }
+};
+
+TEST_F(OddEntryMode, IsKeptButMovesNoFrame)
+{
+    EXPECT_EQ(console().EntryMode, 5);
+    EXPECT_TRUE(messages.shown.empty());
+    messages.answers.push_back(platform::MessagePresenter::Answer::Yes);
+    ASSERT_TRUE(console().close());
+    EXPECT_EQ(mdlIniIoEx::decode(readFile(settingsFile())).ctrlData.EntryMode, 5);
+}
+
+class RefusedValue : public AppFixture
+{
+protected:
+    void prepareSettings() override
+    {
+        IniRecords r = IniRecords::initial(QDate(2026, 12, 7));
+        r.folder.FareDataDir = QStringLiteral("/kept");
+        r.panel.SeiriNumStyle = 40; // no such entry in the list
+        r.sound.SndKeitou = QStringLiteral("/never/applied.wav");
+        writeFile(settingsFile(), mdlIniIoEx::encode(r));
+    }
+};
+
+TEST_F(RefusedValue, IsReportedAndTheRestIsSkipped)
+{
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_TRUE(messages.shown[0].text.startsWith(QStringLiteral("エラー Code:380\r\n内容:")));
+    EXPECT_EQ(messages.shown[0].title, QStringLiteral("ハルネVer4"));
+    EXPECT_EQ(forms->options().fareDataFolder(), QStringLiteral("/kept"));
+    EXPECT_EQ(forms->options().soundFile(0), QString());
+    EXPECT_TRUE(console().isVisible());
+}
+
+class DamagedFile : public AppFixture
+{
+protected:
+    void prepareSettings() override
+    {
+        QByteArray junk(1000, '\0');
+        auto *rng = QRandomGenerator::global();
+        for (char &c : junk)
+            c = static_cast<char>(rng->bounded(256));
+        writeFile(settingsFile(), junk);
+    }
+};
+
+TEST_F(DamagedFile, NeverStopsStartUp)
+{
+    // Whatever it reports, the program is up with both windows.
+    EXPECT_TRUE(panel().isVisible());
+    EXPECT_TRUE(console().isVisible());
+    EXPECT_LE(messages.shown.size(), 1u);
+}
+
+class ShortFile : public AppFixture
+{
+protected:
+    void prepareSettings() override
+    {
+        writeFile(settingsFile(), mdlIniIoEx::encode(changedRecords()).left(100));
+    }
+};
+
+TEST_F(ShortFile, ReadsWhatIsThereAndStartsUp)
+{
+    EXPECT_EQ(forms->options().fareDataFolder(), QStringLiteral("/home/運転士/運賃"));
+    EXPECT_TRUE(console().isVisible());
+}
+
+TEST_F(WithSettings, AFailedSaveIsReportedAndKeepsTheOldFile)
+{
+    // The settings file's folder turns into a file: nothing can be written there.
+    const QString folder = settingsDir.filePath(QStringLiteral("blocked"));
+    writeFile(folder, "not a folder");
+    auto &services = const_cast<app::AppServices &>(forms->services());
+    services.programPath = folder + QStringLiteral("/731");
+    services.settingsFallbackFolder = folder + QStringLiteral("/config");
+    messages.answers.push_back(platform::MessagePresenter::Answer::Yes);
+    ASSERT_TRUE(console().close());
+    ASSERT_EQ(messages.shown.size(), 2u);
+    EXPECT_TRUE(messages.shown[1].text.startsWith(QStringLiteral("エラー Code:")));
+    EXPECT_TRUE(messages.shown[1].text.contains(QStringLiteral("\r\n内容:")));
+    EXPECT_EQ(readFile(settingsFile()), written);
+}
