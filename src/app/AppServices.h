@@ -3,6 +3,10 @@
 #include <QString>
 #include <functional>
 
+namespace controls {
+class ScrollClock;
+}
+
 namespace platform {
 class Clock;
 class Sleeper;
@@ -25,6 +29,8 @@ struct AppServices
     // Where the settings file goes when the program's folder cannot be written; empty for the
     // user's configuration folder.
     QString settingsFallbackFolder;
+    // The clock of the stop-name display's scroll; null for the real one.
+    controls::ScrollClock *scrollClock = nullptr;
     // Plays a sound file on a channel (path, tag, wait, pause in ms).
     std::function<void(const QString &, const QString &, bool, int)> playSound;
 };

@@ -77,7 +77,7 @@ void Form1::createDesignControls()
 {
     using namespace layout;
 
-    ChimeiCtl = new controls::ChimeiCtl_DX(stopNameDesign(), this);
+    ChimeiCtl = new controls::ChimeiCtl_DX(stopNameDesign(), this, m_forms.services().scrollClock);
     ChimeiCtl->setObjectName(QStringLiteral("ChimeiCtl"));
     ChimeiCtl->setGeometry(pxRect(ChimeiLeft, ChimeiTop, ChimeiWidth, ChimeiHeight));
 

@@ -128,7 +128,7 @@ struct SeirikenInfo
 struct CtrlDataInfo
 {
     int16_t EntryMode = 0;
-    int32_t ScrollSpeed = 0;
+    int32_t ScrollSpeed = 1; // the bar starts at its lowest value
     int32_t ScrollWait = 0;
     int16_t LateNight = 0;
     int16_t PreviewOpen = 0;

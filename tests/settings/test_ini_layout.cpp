@@ -41,7 +41,11 @@ TEST(IniLayout, DefaultRecordsGiveTheDocumentedFile)
                                                    "0000" "0000" "0000" "FFFF" "0000" "FFFF" "0000"
                                                    "0000" "0000" "0000" "0000"));
     EXPECT_EQ(bytes.mid(SeirikenInfoAt, 12), hexBytes("0000" "0000" "FFFF" "0000" "0000" "0000"));
-    EXPECT_EQ(bytes.mid(CtrlDataInfoAt, CellCountAt - CtrlDataInfoAt), QByteArray(CellCountAt - CtrlDataInfoAt, '\0'));
+    // The speed bar starts at its lowest value, 1; everything else of the console and the
+    // positions is 0.
+    QByteArray console(CellCountAt - CtrlDataInfoAt, '\0');
+    console[2] = 1;
+    EXPECT_EQ(bytes.mid(CtrlDataInfoAt, CellCountAt - CtrlDataInfoAt), console);
     EXPECT_EQ(bytes.mid(CellCountAt, 2), hexBytes("1E00"));
     EXPECT_EQ(bytes.mid(DegitCellsAt), QByteArray(180, '\0'));
 }

@@ -32,7 +32,8 @@ TEST(ToolCommandLine, HelpForEveryCommand)
     const Result top = RunProgram({QStringLiteral("--help")});
     EXPECT_EQ(top.status, 0);
     for (const QString &command :
-         {QStringLiteral("hy3 dump"), QStringLiteral("hy3 build"), QStringLiteral("check")}) {
+         {QStringLiteral("hy3 dump"), QStringLiteral("hy3 build"), QStringLiteral("check"), QStringLiteral("render"),
+          QStringLiteral("settings dump")}) {
         EXPECT_TRUE(top.out.contains(QStringLiteral("731-tool ") + command))
             << command.toStdString();
         const Result help = RunProgram(command.split(u' ') + QStringList{QStringLiteral("--help")});
@@ -42,6 +43,7 @@ TEST(ToolCommandLine, HelpForEveryCommand)
         EXPECT_TRUE(help.out.contains(QStringLiteral("Exit status"))) << command.toStdString();
     }
     const Result group = RunProgram({QStringLiteral("hy3"), QStringLiteral("--help")});
+    EXPECT_EQ(RunProgram({QStringLiteral("render"), QStringLiteral("--route"), QStringLiteral("1")}).status, 2);
     EXPECT_EQ(group.status, 0);
     EXPECT_TRUE(group.out.contains(QStringLiteral("731-tool hy3 build")));
 }
@@ -71,4 +73,32 @@ TEST(ToolCommandLine, ExitStatusTellsUsageFromInputProblems)
                                     tooltest::DemoFile(QStringLiteral("2.hy3"))});
     EXPECT_EQ(dump.status, 0);
     EXPECT_TRUE(dump.out.contains(QStringLiteral("\nフェリーターミナル,6,")));
+
+    const QString png = dir.filePath(QStringLiteral("panel.png"));
+    const Result render = RunProgram({QStringLiteral("render"), QStringLiteral("--fare-dir"), tooltest::DemoFile(QString()),
+                                      QStringLiteral("--route"), QStringLiteral("2"), QStringLiteral("--out"), png});
+    EXPECT_EQ(render.status, 0) << render.err.toStdString();
+    EXPECT_TRUE(QFile::exists(png));
+    const Result refused = RunProgram({QStringLiteral("render"), QStringLiteral("--fare-dir"), tooltest::DemoFile(QString()),
+                                       QStringLiteral("--route"), QStringLiteral("2"), QStringLiteral("--section"),
+                                       QStringLiteral("9"), QStringLiteral("--out"), png});
+    EXPECT_EQ(refused.status, 1);
+    EXPECT_TRUE(refused.err.contains(QStringLiteral("指定した区間はデータの数よりも多いです...")));
+
+    const Result settings = RunProgram({QStringLiteral("settings"), QStringLiteral("dump"), dir.filePath(QStringLiteral("no.in4"))});
+    EXPECT_EQ(settings.status, 1);
+}
+
+TEST(ToolCommandLine, SettingsDumpPrintsEveryRecord)
+{
+    QTemporaryDir dir;
+    const QString file = dir.filePath(QStringLiteral("731.in4"));
+    QByteArray bytes(428, '\0');
+    bytes[4] = 1; // UseSeiriNum
+    ASSERT_TRUE(tooltest::WriteAll(file, bytes));
+    const Result dump = RunProgram({QStringLiteral("settings"), QStringLiteral("dump"), file});
+    EXPECT_EQ(dump.status, 0) << dump.err.toStdString();
+    for (const char *key : {"FolderInfo", "FareDataDir", "PanelInfo", "SeiriNumColor", "ChimeiTsugiwaBold", "SndPreFile3",
+                            "FixedDate", "CtlTop", "PanelLeft", "CustomColors", "DegitCells"})
+        EXPECT_TRUE(dump.out.contains(QString::fromLatin1(key))) << key;
 }

@@ -96,6 +96,8 @@ int CommandTable::runCommand(const ToolCommand &command, const QStringList &oper
             return ExitOk;
         }
     }
+    if (command.operandCount == ReadsOwnOptions)
+        return command.run(operands, io);
     for (const QString &arg : operands) {
         if (arg.startsWith(u'-') && arg.size() > 1) {
             io.error(QStringLiteral("%1: unknown option '%2'").arg(command.words.join(u' '), arg));

@@ -28,6 +28,9 @@ struct ToolIo
     void error(const QString &line) { err << line.toStdString() << '\n'; }
 };
 
+// A command whose operands are options of its own; it checks them itself.
+constexpr int ReadsOwnOptions = -1;
+
 // One command of the tool, called by its words ("hy3 dump") followed by its operands.
 struct ToolCommand
 {
@@ -35,7 +38,7 @@ struct ToolCommand
     QString operands;     // how the operands are written in usage lines: "FILE.hy3"
     QString summary;      // one line for the command list
     QString help;         // the text `--help` shows after the usage line
-    int operandCount = 0; // exactly this many operands
+    int operandCount = 0; // exactly this many operands; ReadsOwnOptions: the command parses them
     std::function<int(const QStringList &operands, ToolIo &io)> run;
 
     QString usage() const

@@ -3,6 +3,8 @@
 #include "731-tool/CheckCommand.h"
 #include "731-tool/CommandTable.h"
 #include "731-tool/Hy3Commands.h"
+#include "731-tool/RenderCommand.h"
+#include "731-tool/SettingsCommands.h"
 
 #include <QStringList>
 
@@ -17,6 +19,8 @@ int main(int argc, char **argv)
     tool::CommandTable table;
     tool::AddHy3Commands(table);
     tool::AddCheckCommand(table);
+    tool::AddRenderCommand(table);
+    tool::AddSettingsCommands(table);
 
     tool::ToolIo io{std::cout, std::cerr};
     const int status = table.run(args, io);

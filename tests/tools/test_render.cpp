@@ -1,0 +1,103 @@
+// The panel drawn by the tool against the panel of the program driven on its console.
+#include "../app/AppFixture.h"
+#include "731-tool/PanelRenderer.h"
+#include "ToolRun.h"
+#include "settings/frmOption.h"
+#include "settings/mdlIniIoEx.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+using tool::PanelScene;
+using tool::RenderPanel;
+
+namespace {
+
+PanelScene demoScene()
+{
+    PanelScene scene;
+    scene.fareDir = tooltest::DemoFile(QString());
+    scene.route = QStringLiteral("1");
+    return scene;
+}
+
+int differingPixels(const QImage &a, const QImage &b)
+{
+    if (a.size() != b.size())
+        return -1;
+    int n = 0;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x)
+            n += a.pixel(x, y) != b.pixel(x, y) ? 1 : 0;
+    return n;
+}
+
+} // namespace
+
+using RenderMatchesTheProgram = AppFixture;
+
+TEST_F(RenderMatchesTheProgram, DemoRouteOneAtStopThree)
+{
+    forms->options().Text2[0]->setText(tooltest::DemoFile(QString()));
+    for (int k : {10, 1, 11, 1})
+        console().CommandButton1[k]->click();
+    console().Command1[1]->click();
+    console().Command2[1]->click();
+    console().Command2[1]->click();
+    const QImage program = panel().grab().toImage();
+
+    PanelScene scene = demoScene();
+    scene.stop = 3;
+    const auto rendering = RenderPanel(scene);
+    ASSERT_TRUE(rendering.error.isEmpty()) << rendering.error.toStdString();
+    EXPECT_EQ(rendering.image.size(), QSize(642, 314));
+    EXPECT_EQ(differingPixels(rendering.image, program), 0);
+}
+
+TEST(Render, RefusedRoutesGiveTheProgramsMessage)
+{
+    PanelScene scene = demoScene();
+    scene.section = 30;
+    EXPECT_EQ(RenderPanel(scene).error, QStringLiteral("指定した区間はデータの数よりも多いです...\r\n  解決法：正しい区間を入力して下さい."));
+    scene = demoScene();
+    scene.route = QStringLiteral("77");
+    EXPECT_EQ(RenderPanel(scene).error, QStringLiteral("指定した系統のデータがありません..."));
+    scene = demoScene();
+    scene.stop = 40;
+    EXPECT_TRUE(RenderPanel(scene).error.contains(QStringLiteral("beyond the last stop")));
+}
+
+TEST(Render, OptionsChangeThePicture)
+{
+    PanelScene scene = demoScene();
+    scene.stop = 5;
+    const QImage plain = RenderPanel(scene).image;
+    scene.lateNight = true;
+    const QImage doubled = RenderPanel(scene).image;
+    EXPECT_GT(differingPixels(plain, doubled), 0);
+
+    // A scrolling name moves with time.
+    scene = demoScene();
+    scene.stop = 7; // 市立総合医療センター前, eleven units
+    const QImage atStart = RenderPanel(scene).image;
+    scene.scrollMs = 2000;
+    const QImage later = RenderPanel(scene).image;
+    EXPECT_GT(differingPixels(atStart, later), 0);
+}
+
+TEST(Render, SettingsFileIsAppliedAsAtStartUp)
+{
+    QTemporaryDir dir;
+    settings::IniRecords records = settings::IniRecords::initial(QDate(2026, 12, 7));
+    records.degit.DegitBackColor = 0x0000FF; // red cell backgrounds
+    const QString file = dir.filePath(QStringLiteral("mine.in4"));
+    ASSERT_TRUE(tooltest::WriteAll(file, settings::mdlIniIoEx::encode(records)));
+    PanelScene scene = demoScene();
+    scene.settingsFile = file;
+    const auto rendering = RenderPanel(scene);
+    ASSERT_TRUE(rendering.error.isEmpty()) << rendering.error.toStdString();
+    // Fare cell 30 lies at (560, 239): its background is now red.
+    EXPECT_EQ(rendering.image.pixel(560, 239), qRgb(255, 0, 0));
+}

@@ -1,0 +1,129 @@
+#include "731-tool/PanelRenderer.h"
+
+#include "app/Form1.h"
+#include "app/Forms.h"
+#include "app/frmCtl.h"
+#include "controls/ChimeiCtl_DX.h"
+#include "controls/ScrollClock.h"
+#include "platform/Clock.h"
+#include "platform/ui/MessagePresenter.h"
+#include "settings/frmOption.h"
+
+#include <QCheckBox>
+#include <QCoreApplication>
+#include <QFile>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+
+namespace tool {
+namespace {
+
+// The lamp test's three seconds pass at once.
+class NoWait final : public platform::Sleeper
+{
+public:
+    void sleepMs(int) override {}
+};
+
+// Messages are collected, never shown.
+class CollectedMessages final : public platform::MessagePresenter
+{
+public:
+    Answer show(QWidget *, const QString &text, const QString &, Buttons buttons, Icon) override
+    {
+        texts << text;
+        return buttons == Buttons::YesNo ? Answer::No : Answer::Ok;
+    }
+    QStringList texts;
+};
+
+// The scroll moves only when the renderer says so.
+class ManualScrollClock final : public controls::ScrollClock
+{
+public:
+    int64_t nowMs() const override { return m_now; }
+    void advance(int64_t ms) { m_now += ms; }
+
+private:
+    int64_t m_now = 0;
+};
+
+void press(app::frmCtl &console, const QString &digits)
+{
+    for (QChar c : digits) {
+        if (c.isDigit())
+            console.CommandButton1[c.digitValue()]->click();
+    }
+}
+
+} // namespace
+
+PanelRendering RenderPanel(const PanelScene &scene)
+{
+    QTemporaryDir home;
+    if (!home.isValid())
+        return {{}, QStringLiteral("cannot make a temporary folder")};
+    // The settings file, if any, is read from beside a program of our own.
+    if (!scene.settingsFile.isEmpty()) {
+        if (!QFile::exists(scene.settingsFile))
+            return {{}, QStringLiteral("%1: no such settings file").arg(scene.settingsFile)};
+        if (!QFile::copy(scene.settingsFile, home.filePath(QStringLiteral("731.in4"))))
+            return {{}, QStringLiteral("%1: cannot be read").arg(scene.settingsFile)};
+    }
+
+    platform::SystemClock clock;
+    NoWait sleeper;
+    CollectedMessages messages;
+    ManualScrollClock scrollClock;
+    app::AppServices services;
+    services.clock = &clock;
+    services.sleeper = &sleeper;
+    services.messages = &messages;
+    services.quit = [] {};
+    services.programPath = home.filePath(QStringLiteral("731"));
+    services.settingsFallbackFolder = home.filePath(QStringLiteral("config"));
+    services.scrollClock = &scrollClock;
+
+    app::Forms forms(services);
+    forms.start();
+    if (!messages.texts.isEmpty())
+        return {{}, messages.texts.join(QStringLiteral("\n"))};
+
+    app::frmCtl &console = forms.console();
+    forms.options().Text2[0]->setText(scene.fareDir);
+    console.Option4[qBound(0, scene.backlight, 2)]->setChecked(true);
+    console.Check2->setChecked(scene.lateNight);
+
+    console.CommandButton1[10]->click();
+    press(console, scene.route);
+    console.CommandButton1[11]->click();
+    press(console, QString::number(scene.section));
+    console.Command1[1]->click();
+    if (!messages.texts.isEmpty())
+        return {{}, messages.texts.join(QStringLiteral("\n"))};
+
+    const fare::RouteState &route = forms.route();
+    const int target = scene.stop > 0 ? scene.stop : route.CurIndex() + 1;
+    if (target > route.RowCount())
+        return {{}, QStringLiteral("stop %1 is beyond the last stop of route %2 (%3 stops)")
+                        .arg(target)
+                        .arg(scene.route)
+                        .arg(route.RowCount())};
+    while (route.CurIndex() + 1 < target)
+        console.Command2[1]->click();
+    while (route.CurIndex() + 1 > target)
+        console.Command2[0]->click();
+
+    // A scrolling name moves as it would in that many milliseconds, frame by frame.
+    constexpr int FrameMs = 16;
+    for (int elapsed = 0; elapsed < scene.scrollMs; elapsed += FrameMs) {
+        scrollClock.advance(qMin(FrameMs, scene.scrollMs - elapsed));
+        forms.panel().ChimeiCtl->advanceScroll();
+    }
+    QCoreApplication::processEvents();
+    return {forms.panel().grab().toImage(), {}};
+}
+
+} // namespace tool

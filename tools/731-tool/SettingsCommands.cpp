@@ -1,0 +1,46 @@
+#include "731-tool/SettingsCommands.h"
+
+#include "settings/mdlIniIoEx.h"
+
+#include <QFileInfo>
+
+namespace tool {
+namespace {
+
+const char *DumpHelp =
+    R"(Prints every field of the settings file FILE.in4 as JSON, keyed by record and field
+names, as the program reads it: fields past the end of a short file read as 0 and texts as
+empty, and the stored cell count is shown though the program always reads 30 cells.
+
+Exit status: 0 printed, 1 the file is missing or cannot be read, 2 wrong usage.
+)";
+
+int dump(const QStringList &operands, ToolIo &io)
+{
+    const QString &file = operands.first();
+    const settings::IniLoadResult loaded = settings::mdlIniIoEx::load(file);
+    if (!loaded.status.ok()) {
+        io.error(QStringLiteral("%1: %2").arg(file, loaded.status.kind == settings::IniStatus::Kind::Missing
+                                                        ? QStringLiteral("no such file")
+                                                        : loaded.status.description));
+        return ExitBadInput;
+    }
+    if (!loaded.info.complete)
+        io.error(QStringLiteral("%1: shorter than the settings layout; missing fields are shown as 0 or empty").arg(file));
+    io.print(QString::fromUtf8(settings::mdlIniIoEx::dumpJson(loaded.records, loaded.info.storedCellCount)));
+    return ExitOk;
+}
+
+} // namespace
+
+void AddSettingsCommands(CommandTable &table)
+{
+    table.add({{QStringLiteral("settings"), QStringLiteral("dump")},
+               QStringLiteral("FILE.in4"),
+               QStringLiteral("print a settings file as JSON"),
+               QString::fromUtf8(DumpHelp),
+               1,
+               dump});
+}
+
+} // namespace tool
