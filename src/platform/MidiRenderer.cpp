@@ -17,6 +17,9 @@ namespace {
 constexpr int BlockFrames = 1024;
 // Notes still sounding when the file ends are released and may ring this long at most.
 constexpr std::size_t MaxTailFrames = std::size_t(AudioFormat::SampleRate) * 3;
+// A file that stays silent this long before its end is taken to have ended: a chime never
+// pauses for a minute, and a hostile delta time would otherwise have hours of silence rendered.
+constexpr std::size_t MaxSilentFrames = std::size_t(AudioFormat::SampleRate) * 60;
 
 void ignoreLog(int, const char *, void *) {}
 
@@ -224,6 +227,8 @@ void MidiRenderer::render(const Job &job)
         const float loudest = peak(block.data(), block.size());
         if (loudest > AudioFormat::SilenceLevel)
             audibleEnd = rendered + lastLoudFrame(block.data(), BlockFrames);
+        if (rendered + BlockFrames - audibleEnd >= MaxSilentFrames)
+            break;
         const std::size_t kept = job.sound->append(block.data(), BlockFrames);
         rendered += kept;
         if (kept < std::size_t(BlockFrames))

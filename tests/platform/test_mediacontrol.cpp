@@ -249,6 +249,18 @@ TEST(MediaControlMidi, WithoutItsSoundFontMidiIsSilent)
     EXPECT_FALSE(mci.isPlaying(QStringLiteral("M")));
 }
 
+TEST(MediaControlMidi, AnEndlessPauseDoesNotKeepTheSoundGoing)
+{
+    SoundRig rig(true);
+    // The end of the track comes an hour after the only note.
+    const QString path = rig.file(QStringLiteral("pause.mid"), midiBytes({{0, 96, 72}}, 0, 960 * 3600));
+    ASSERT_EQ(openAndPlay(rig, path, "sequencer", QStringLiteral("M")), MediaControl::Ok);
+    const Pcm out = rig.pullUntilEnded(QStringLiteral("M"), 10.0);
+    EXPECT_GT(out.peak(), 0.05f);
+    EXPECT_FALSE(rig.mci().isPlaying(QStringLiteral("M")));
+    EXPECT_LT(out.frames(), std::size_t(Rate * 3));
+}
+
 // ---- Channels -----------------------------------------------------------------------------
 
 TEST(MediaControlChannels, TwoAliasesSoundAtOnce)
