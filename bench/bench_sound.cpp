@@ -1,0 +1,196 @@
+// How quickly a sound is heard: from PlaySoundFile to the first non-zero sample handed to the
+// sound card, for a wave file and for a MIDI file, and how long the soundfont takes to load.
+
+#include "platform/MediaControl.h"
+#include "platform/MidiRenderer.h"
+#include "sound/mdlSndAPI.h"
+
+#include <benchmark/benchmark.h>
+
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <chrono>
+#include <cmath>
+#include <condition_variable>
+#include <cstdint>
+#include <mutex>
+#include <numbers>
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+void put16(QByteArray &b, int v) { b.append(char(v & 0xff)).append(char((v >> 8) & 0xff)); }
+void put32(QByteArray &b, std::uint32_t v) { put16(b, int(v & 0xffff)); put16(b, int(v >> 16)); }
+void putBE(QByteArray &b, std::uint32_t v, int bytes)
+{
+    for (int i = bytes - 1; i >= 0; --i)
+        b.append(char((v >> (8 * i)) & 0xff));
+}
+
+// A two-second chime, 16-bit mono at 44.1 kHz.
+QByteArray chimeWav()
+{
+    const int frames = 88200;
+    QByteArray b("RIFF");
+    put32(b, 36 + frames * 2);
+    b.append("WAVEfmt ");
+    put32(b, 16);
+    put16(b, 1);
+    put16(b, 1);
+    put32(b, 44100);
+    put32(b, 88200);
+    put16(b, 2);
+    put16(b, 16);
+    b.append("data");
+    put32(b, frames * 2);
+    for (int i = 0; i < frames; ++i) {
+        const double envelope = std::exp(-2.0 * i / 44100.0);
+        put16(b, int(12000 * envelope * std::sin(2 * std::numbers::pi * 880.0 * i / 44100.0)));
+    }
+    return b;
+}
+
+// An eight-second melody with a bass line: 16 bars of quarter notes on two channels.
+QByteArray melodyMidi()
+{
+    QByteArray track;
+    auto event = [&](int delta, std::initializer_list<int> bytes) {
+        putBE(track, std::uint32_t(delta), 1); // deltas below 128 fit in one byte
+        for (int v : bytes)
+            track.append(char(v));
+    };
+    event(0, {0xc0, 0});
+    event(0, {0xc1, 33});
+    const int scale[] = {60, 62, 64, 65, 67, 69, 71, 72};
+    for (int beat = 0; beat < 16; ++beat) {
+        event(0, {0x90, scale[beat % 8], 100});
+        event(0, {0x91, 36 + (beat % 4) * 2, 90});
+        event(120, {0x80, scale[beat % 8], 0});
+        event(0, {0x81, 36 + (beat % 4) * 2, 0});
+    }
+    event(0, {0xff, 0x2f, 0x00});
+    QByteArray b("MThd");
+    putBE(b, 6, 4);
+    putBE(b, 0, 2);
+    putBE(b, 1, 2);
+    putBE(b, 60, 2); // 60 ticks a quarter at 120 bpm: a beat is half a second
+    b.append("MTrk");
+    putBE(b, std::uint32_t(track.size()), 4);
+    return b + track;
+}
+
+// Notes the moment the device callback first receives a non-zero sample after arm().
+class FirstSample
+{
+public:
+    explicit FirstSample(platform::Mixer &mixer) : m_mixer(mixer)
+    {
+        mixer.setMixObserver([this](const float *mixed, int frames) {
+            for (int i = 0; i < frames * 2; ++i) {
+                if (mixed[i] != 0.0f) {
+                    std::lock_guard lock(m_mutex);
+                    if (m_armed && !m_heard) {
+                        m_heard = Clock::now();
+                        m_changed.notify_all();
+                    }
+                    return;
+                }
+            }
+        });
+    }
+    ~FirstSample() { m_mixer.setMixObserver({}); }
+
+    void arm()
+    {
+        std::lock_guard lock(m_mutex);
+        m_armed = true;
+        m_heard.reset();
+    }
+
+    Clock::time_point wait()
+    {
+        std::unique_lock lock(m_mutex);
+        m_changed.wait(lock, [this] { return m_heard.has_value(); });
+        m_armed = false;
+        return *m_heard;
+    }
+
+private:
+    platform::Mixer &m_mixer;
+    std::mutex m_mutex;
+    std::condition_variable m_changed;
+    bool m_armed = false;
+    std::optional<Clock::time_point> m_heard;
+};
+
+void timeToFirstSample(benchmark::State &state, const char *name, const QByteArray &bytes)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QString::fromLatin1(name));
+    QFile f(path);
+    f.open(QIODevice::WriteOnly);
+    f.write(bytes);
+    f.close();
+
+    platform::MediaControl mci;
+    mci.midiRenderer().waitUntilReady(); // the program loads it at start, long before a sound
+    sound::mdlSndAPI snd(mci, QStringLiteral("731"));
+    FirstSample probe(mci.mixer());
+    for (auto _ : state) {
+        snd.CloseAllSounds();
+        probe.arm();
+        const auto start = Clock::now();
+        snd.PlaySoundFile(path, QStringLiteral("S1"), 0, 0);
+        const auto heard = probe.wait();
+        state.SetIterationTime(std::chrono::duration<double>(heard - start).count());
+    }
+    snd.CloseAllSounds();
+    state.SetLabel(mci.mixer().driverName().toStdString());
+}
+
+void BM_WavFirstSample(benchmark::State &state)
+{
+    timeToFirstSample(state, "chime.wav", chimeWav());
+}
+BENCHMARK(BM_WavFirstSample)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(40);
+
+void BM_MidiFirstSample(benchmark::State &state)
+{
+    timeToFirstSample(state, "melody.mid", melodyMidi());
+}
+BENCHMARK(BM_MidiFirstSample)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(40);
+
+void BM_SoundFontLoad(benchmark::State &state)
+{
+    for (auto _ : state) {
+        platform::MidiRenderer renderer;
+        benchmark::DoNotOptimize(renderer.waitUntilReady());
+    }
+}
+BENCHMARK(BM_SoundFontLoad)->Unit(benchmark::kMillisecond)->Iterations(5);
+
+// The whole eight-second melody rendered, from open to the last sample.
+void BM_MidiRenderWhole(benchmark::State &state)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("melody.mid"));
+    QFile f(path);
+    f.open(QIODevice::WriteOnly);
+    f.write(melodyMidi());
+    f.close();
+    platform::MediaControl mci;
+    mci.midiRenderer().waitUntilReady();
+    for (auto _ : state) {
+        mci.sendString(QStringLiteral("open \"%1\" type sequencer alias M wait").arg(path));
+        while (!mci.isLoaded(QStringLiteral("M")))
+            std::this_thread::yield();
+        mci.sendString(QStringLiteral("close M"));
+    }
+}
+BENCHMARK(BM_MidiRenderWhole)->Unit(benchmark::kMillisecond)->Iterations(5);
+
+} // namespace
+
+BENCHMARK_MAIN();

@@ -1,0 +1,42 @@
+#pragma once
+
+// A media control whose output the test pulls by hand, and a temporary folder for the sound
+// files a test writes.
+
+#include "SoundFixtures.h"
+
+#include "platform/MediaControl.h"
+#include "platform/PullAudioDevice.h"
+
+#include <QTemporaryDir>
+
+#include <memory>
+
+namespace testsupport {
+
+class SoundRig
+{
+public:
+    explicit SoundRig(bool withMidi = false);
+
+    platform::MediaControl &mci() { return *m_mci; }
+    platform::PullAudioDevice &device() { return *m_device; }
+
+    // Writes `bytes` to `name` in the temporary folder and returns the full path.
+    QString file(const QString &name, const QByteArray &bytes);
+    QString path(const QString &name) const { return m_dir.filePath(name); }
+
+    // Mixes `seconds` of output.
+    Pcm pull(double seconds);
+
+    // Mixes until `alias` has stopped playing (or `maxSeconds` of output), once its sound is
+    // fully loaded.
+    Pcm pullUntilEnded(const QString &alias, double maxSeconds = 5.0);
+
+private:
+    QTemporaryDir m_dir;
+    platform::PullAudioDevice *m_device;
+    std::unique_ptr<platform::MediaControl> m_mci;
+};
+
+} // namespace testsupport
