@@ -33,6 +33,8 @@ struct AppServices
     controls::ScrollClock *scrollClock = nullptr;
     // Plays a sound file on a channel (path, tag, wait, pause in ms).
     std::function<void(const QString &, const QString &, bool, int)> playSound;
+    // Closes the four sound channels.
+    std::function<void()> closeSounds;
 };
 
 } // namespace app

@@ -127,7 +127,7 @@ void Form1::createDesignControls()
 
 void Form1::Form_Load()
 {
-    closeAllSounds();
+    closeAllSounds(m_forms);
 
     for (int i = 1; i <= 30; ++i)
         Degit[i]->setValue(0);

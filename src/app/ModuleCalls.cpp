@@ -5,7 +5,11 @@
 
 namespace app {
 
-void closeAllSounds() {}
+void closeAllSounds(Forms &forms)
+{
+    if (forms.services().closeSounds)
+        forms.services().closeSounds();
+}
 
 void playSoundFile(Forms &forms, const QString &path, const QString &tag, bool wait, int pauseMs)
 {

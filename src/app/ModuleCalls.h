@@ -9,7 +9,7 @@ namespace app {
 
 class Forms;
 
-void closeAllSounds();
+void closeAllSounds(Forms &forms);
 void playSoundFile(Forms &forms, const QString &path, const QString &tag, bool wait, int pauseMs);
 void initSpeech(Forms &forms);
 bool speechUsable(Forms &forms);

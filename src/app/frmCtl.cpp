@@ -484,7 +484,7 @@ bool frmCtl::QueryUnload()
         return false;
     m_forms.panel().ChimeiCtl->SetChimei(QString());
     releaseKeyRegions();
-    closeAllSounds();
+    closeAllSounds(m_forms);
     releaseSpeech();
     saveIniInfo(m_forms);
     if (m_forms.services().quit)

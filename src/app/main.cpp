@@ -1,6 +1,9 @@
 #include "app/Forms.h"
 #include "platform/Clock.h"
+#include "platform/MediaControl.h"
+#include "platform/ProgramInfo.h"
 #include "platform/ui/MessagePresenter.h"
+#include "sound/mdlSndAPI.h"
 
 #include <QApplication>
 #include <QFont>
@@ -21,6 +24,14 @@ int main(int argc, char **argv)
     services.sleeper = &sleeper;
     services.messages = &messages;
     services.quit = [] { QCoreApplication::exit(0); };
+
+    // One media control for the whole run; the four sound channels live in it.
+    platform::MediaControl mediaControl;
+    sound::mdlSndAPI sounds(mediaControl, platform::executableBaseName(), [&sleeper](int ms) { sleeper.sleepMs(ms); });
+    services.playSound = [&sounds](const QString &path, const QString &tag, bool wait, int pauseMs) {
+        sounds.PlaySoundFile(path, tag, wait ? -1 : 0, static_cast<qint16>(pauseMs));
+    };
+    services.closeSounds = [&sounds] { sounds.CloseAllSounds(); };
 
     app::Forms forms(services);
     forms.start();

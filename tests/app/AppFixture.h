@@ -24,6 +24,7 @@ protected:
         services.programPath = settingsDir.filePath(QStringLiteral("731"));
         services.settingsFallbackFolder = settingsDir.filePath(QStringLiteral("config"));
         prepareSettings();
+        services.closeSounds = [this] { ++soundClosings; };
         services.playSound = [this](const QString &path, const QString &tag, bool wait, int pauseMs) {
             played.push_back({path, tag, wait, pauseMs});
         };
@@ -45,6 +46,7 @@ protected:
     CountingSleeper sleeper;
     ScriptedMessages messages;
     int quitCalls = 0;
+    int soundClosings = 0;
     struct Played
     {
         QString path;

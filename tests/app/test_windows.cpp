@@ -71,6 +71,8 @@ TEST_F(StartUp, PlacesBothWindowsAndShowsTheKeypadWithoutAMessage)
     EXPECT_EQ(visibleEntryFrame(console()), 1);
     EXPECT_EQ(console().EntryMode, 0);
     EXPECT_TRUE(messages.shown.empty());
+    // Channels left open by an earlier run are closed first of all.
+    EXPECT_EQ(soundClosings, 1);
 }
 
 TEST_F(StartUp, PanelCaptionNamesTheModelAndTheConsoleKeepsItsOwn)
@@ -202,6 +204,7 @@ TEST_F(Shutdown, AnsweringYesEndsTheProgram)
     messages.answers.push_back(platform::MessagePresenter::Answer::Yes);
     EXPECT_TRUE(console().close());
     EXPECT_EQ(quitCalls, 1);
+    EXPECT_EQ(soundClosings, 2);
     EXPECT_TRUE(console().KeyRegions[0].isEmpty());
 }
 
