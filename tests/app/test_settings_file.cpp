@@ -1,4 +1,5 @@
 #include "AppFixture.h"
+#include "app/EntryFrame.h"
 #include "controls/ChimeiCtl_DX.h"
 #include "controls/M_Degit.h"
 #include "settings/ColorButton.h"
@@ -171,6 +172,11 @@ protected:
 TEST_F(OddEntryMode, IsKeptButMovesNoFrame)
 {
     EXPECT_EQ(console().EntryMode, 5);
+    // The keypad frame is still the one on top.
+    QWidget *top = console().childAt(console().Frame1[0]->geometry().center());
+    while (top && top->parentWidget() != &console())
+        top = top->parentWidget();
+    EXPECT_EQ(top, static_cast<QWidget *>(console().Frame1[1]));
     EXPECT_TRUE(messages.shown.empty());
     messages.answers.push_back(platform::MessagePresenter::Answer::Yes);
     ASSERT_TRUE(console().close());
