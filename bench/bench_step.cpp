@@ -14,12 +14,6 @@
 
 namespace {
 
-class NoWait final : public platform::Sleeper
-{
-public:
-    void sleepMs(int) override {}
-};
-
 class Silent final : public platform::MessagePresenter
 {
 public:
@@ -50,7 +44,7 @@ static void DataStep(benchmark::State &state)
     QTemporaryDir dir;
     writeRoute(dir.filePath(QStringLiteral("1.hy3")));
     platform::SystemClock clock;
-    NoWait sleeper;
+    platform::NoWaitSleeper sleeper;
     Silent messages;
     app::AppServices services;
     services.clock = &clock;

@@ -37,4 +37,11 @@ public:
     void sleepMs(int ms) override;
 };
 
+// For drawing the panel headless: waits pass at once.
+class NoWaitSleeper final : public Sleeper
+{
+public:
+    void sleepMs(int) override {}
+};
+
 } // namespace platform

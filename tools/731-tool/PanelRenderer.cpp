@@ -20,13 +20,6 @@
 namespace tool {
 namespace {
 
-// The lamp test's three seconds pass at once.
-class NoWait final : public platform::Sleeper
-{
-public:
-    void sleepMs(int) override {}
-};
-
 // Messages are collected, never shown.
 class CollectedMessages final : public platform::MessagePresenter
 {
@@ -74,7 +67,7 @@ PanelRendering RenderPanel(const PanelScene &scene)
     }
 
     platform::SystemClock clock;
-    NoWait sleeper;
+    platform::NoWaitSleeper sleeper;
     CollectedMessages messages;
     ManualScrollClock scrollClock;
     app::AppServices services;
