@@ -135,3 +135,22 @@ TEST(BroadcastData, DemoRoutesLoad)
     }
     EXPECT_TRUE(everySoundFlag[0] && everySoundFlag[1] && everySoundFlag[2] && everySoundFlag[3]);
 }
+
+// The demo chimes are small plain WAV files that any wave-audio player opens.
+TEST(BroadcastData, DemoChimesArePlainSmallWaves)
+{
+    for (const char *name : {"pinpon.wav", "pon.wav", "pinponpan.wav"}) {
+        QFile file(QStringLiteral(HARUNE_SOURCE_DIR "/data/demo/sounds/") + QString::fromLatin1(name));
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << name;
+        const QByteArray bytes = file.readAll();
+        EXPECT_LT(bytes.size(), 100 * 1024) << name;
+        ASSERT_GT(bytes.size(), 44) << name;
+        EXPECT_EQ(bytes.left(4), QByteArray("RIFF"));
+        EXPECT_EQ(bytes.mid(8, 8), QByteArray("WAVEfmt "));
+        const auto u16 = [&](int at) { return int(uint8_t(bytes[at])) | int(uint8_t(bytes[at + 1])) << 8; };
+        EXPECT_EQ(u16(20), 1) << name;     // PCM
+        EXPECT_EQ(u16(22), 1) << name;     // mono
+        EXPECT_EQ(u16(24), 22050) << name; // sample rate (low 16 bits)
+        EXPECT_EQ(u16(34), 16) << name;    // bits per sample
+    }
+}
