@@ -41,7 +41,8 @@ public:
         SettingsDialog settingsDialog;
     };
 
-    // Null when the dictionary or the Japanese voice data cannot be loaded.
+    // Null when the dictionary or the Japanese voice data cannot be loaded. The sink must
+    // outlive the component, whose destructor stops and flushes it.
     static std::unique_ptr<SpeechVoice> create(PcmSink &sink, Options options);
     static std::unique_ptr<SpeechVoice> create(PcmSink &sink);
     ~SpeechVoice() override;
