@@ -1,0 +1,116 @@
+#include "platform/EspeakEngine.h"
+#include "platform/SpeechReader.h"
+#include "SpeechTestSupport.h"
+
+#include <gtest/gtest.h>
+
+using platform::ReadingCorrections;
+using platform::SpeechReader;
+
+namespace {
+
+QString readingOf(const QString &text, ReadingCorrections corrections = {})
+{
+    auto reader = SpeechReader::create(QString::fromLatin1(SpeechReader::DefaultDictionary), std::move(corrections));
+    return reader ? reader->reading(text) : QStringLiteral("<no dictionary>");
+}
+
+} // namespace
+
+TEST(SpeechReading, KanjiBecomeTheirPronunciation)
+{
+    // は as a particle is pronounced ワ; the long vowels come out as ー.
+    EXPECT_EQ(readingOf(QStringLiteral("次は、市役所前です。")), QStringLiteral("ツギワ、シヤクショマエデス。"));
+    EXPECT_EQ(readingOf(QStringLiteral("次は、県立図書館入口です。")), QStringLiteral("ツギワ、ケンリツトショカンイリグチデス。"));
+    EXPECT_EQ(readingOf(QStringLiteral("運賃は整理券と運賃表をお確かめください。")),
+              QStringLiteral("ウンチンワ セイリケント ウンチンヒョーヲ オタシカメクダサイ。"));
+}
+
+TEST(SpeechReading, AnnouncementWordsTheDictionaryMisreadsAreCorrected)
+{
+    // Left to the dictionary these would be オフリ and ホー.
+    EXPECT_EQ(readingOf(QStringLiteral("お降りの方はお知らせください。")), QStringLiteral("オオリノカタワ オシラセクダサイ。"));
+    EXPECT_EQ(readingOf(QStringLiteral("前扉からお降りください。")), QStringLiteral("マエトビラカラ オオリクダサイ。"));
+    // Only whole words are corrected: the 方 of 方面 keeps its reading.
+    EXPECT_EQ(readingOf(QStringLiteral("駅方面")), QStringLiteral("エキホーメン"));
+}
+
+TEST(SpeechReading, UnknownWordsAndWidthsPassThroughNormalised)
+{
+    EXPECT_EQ(readingOf(QStringLiteral("ハルネ文化会館")), QStringLiteral("ハルネブンカカイカン"));
+    // Full-width letters and digits become ASCII, half-width kana full-width.
+    EXPECT_EQ(readingOf(QStringLiteral("ＡＢＣ")), QStringLiteral("ABC"));
+    EXPECT_EQ(readingOf(QStringLiteral("ﾊﾞｽ")), QStringLiteral("バス"));
+    EXPECT_EQ(readingOf(QString()), QString());
+    // Line breaks and tabs are only spaces between words.
+    EXPECT_EQ(readingOf(QStringLiteral("次は\r\n\t終点です")), QStringLiteral("ツギワ シューテンデス"));
+}
+
+TEST(SpeechReading, UserFileAddsWordsAndOverridesBuiltIns)
+{
+    QTemporaryDir dir;
+    const QString path = speechtest::writeFile(dir, QStringLiteral("speech-readings.txt"),
+                                               QStringLiteral("# stop names of route 1\n"
+                                                              "東町\tヒガシマチ\r\n"
+                                                              "新川橋\tシンカワバシ\n"
+                                                              "a line without a tab\n"
+                                                              "\tno word\n"
+                                                              "方\tホー\n")
+                                                   .toUtf8());
+    ReadingCorrections corrections;
+    ASSERT_TRUE(corrections.addFile(path));
+    EXPECT_EQ(readingOf(QStringLiteral("次は、東町です。"), corrections), QStringLiteral("ツギワ、ヒガシマチデス。"));
+    // A word that spans two morphemes (新川|橋) is matched as a whole.
+    EXPECT_EQ(readingOf(QStringLiteral("新川橋"), corrections), QStringLiteral("シンカワバシ"));
+    EXPECT_EQ(readingOf(QStringLiteral("お降りの方"), corrections), QStringLiteral("オオリノホー"));
+    // Without the file the dictionary's reading stands.
+    EXPECT_EQ(readingOf(QStringLiteral("東町")), QStringLiteral("アズママチ"));
+}
+
+TEST(SpeechReading, UnreadableCorrectionFilesAreIgnored)
+{
+    QTemporaryDir dir;
+    ReadingCorrections corrections;
+    const int builtIn = corrections.size();
+    EXPECT_FALSE(corrections.addFile(dir.filePath(QStringLiteral("missing.txt"))));
+    EXPECT_FALSE(corrections.addFile(dir.path())); // a folder
+    const QString huge = speechtest::writeFile(dir, QStringLiteral("huge.txt"),
+                                               QByteArray(ReadingCorrections::MaxFileBytes + 1, 'x'));
+    EXPECT_FALSE(corrections.addFile(huge));
+    const QString binary = speechtest::writeFile(dir, QStringLiteral("binary.txt"), QByteArray("\xff\xfe\x00\x01\t\x80\n", 7));
+    EXPECT_TRUE(corrections.addFile(binary)); // read, but holds no usable line
+    EXPECT_EQ(corrections.size(), builtIn);
+    EXPECT_EQ(readingOf(QStringLiteral("お降り"), corrections), QStringLiteral("オオリ"));
+}
+
+TEST(SpeechReading, NoDictionaryNoReader)
+{
+    QTemporaryDir dir;
+    EXPECT_EQ(SpeechReader::create(dir.path()), nullptr);
+    EXPECT_EQ(SpeechReader::create(QString()), nullptr);
+    EXPECT_EQ(SpeechReader::create(dir.filePath(QStringLiteral("nowhere"))), nullptr);
+}
+
+// What espeak-ng 1.51 makes of kana: the Japanese voice reads them as syllables, whether
+// katakana or hiragana, with ー a long vowel and ッ a doubled consonant; nothing is spelled
+// out letter by letter, and no other language is switched to.
+TEST(SpeechReading, TheVoiceReadsKatakanaAsSyllables)
+{
+    using platform::EspeakEngine;
+    const QString katakana = EspeakEngine::phonemes({}, QStringLiteral("ツギワ").toUtf8());
+    EXPECT_EQ(katakana, EspeakEngine::phonemes({}, QStringLiteral("つぎわ").toUtf8()));
+    EXPECT_TRUE(katakana.contains(QStringLiteral("g'iwa"))) << katakana.toStdString();
+    EXPECT_FALSE(katakana.contains(u'(')) << katakana.toStdString();
+
+    const QString longVowel = EspeakEngine::phonemes({}, QStringLiteral("トーキョー").toUtf8());
+    EXPECT_TRUE(longVowel.contains(QStringLiteral("o:")) || longVowel.contains(QStringLiteral("oo")))
+        << longVowel.toStdString();
+    const QString doubled = EspeakEngine::phonemes({}, QStringLiteral("キップ").toUtf8());
+    EXPECT_TRUE(doubled.contains(QStringLiteral("pp"))) << doubled.toStdString();
+
+    // A whole announcement, as the reader hands it over.
+    const QString sentence = EspeakEngine::phonemes(
+        {}, readingOf(QStringLiteral("次は、市役所前です。お降りの方はお知らせください。")).toUtf8());
+    EXPECT_FALSE(sentence.contains(u'(')) << sentence.toStdString();
+    EXPECT_GT(sentence.size(), 30);
+}
