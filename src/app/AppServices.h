@@ -2,12 +2,14 @@
 
 #include <QString>
 #include <functional>
+#include <memory>
 
 namespace controls {
 class ScrollClock;
 }
 
 namespace platform {
+class TextToSpeech;
 class Clock;
 class Sleeper;
 class MessagePresenter;
@@ -35,6 +37,9 @@ struct AppServices
     std::function<void(const QString &, const QString &, bool, int)> playSound;
     // Closes the four sound channels.
     std::function<void()> closeSounds;
+    // Creates the speech component of the announcement tape; null (or a null result) when
+    // speech cannot be had.
+    std::function<std::unique_ptr<platform::TextToSpeech>()> createSpeech;
 };
 
 } // namespace app

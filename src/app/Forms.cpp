@@ -1,9 +1,12 @@
 #include "app/Forms.h"
 
+#include "app/ConsoleTapeHost.h"
 #include "app/Form1.h"
 #include "app/frmCtl.h"
 #include "app/mdl731_000.h"
+#include "platform/TextToSpeech.h"
 #include "settings/frmOption.h"
+#include "sound/mdlM_Tape.h"
 
 #include <QRadioButton>
 
@@ -13,6 +16,7 @@ Forms::Forms(AppServices services) : m_services(std::move(services)) {}
 
 Forms::~Forms()
 {
+    m_tape.reset();
     m_options.reset();
     m_console.reset();
     m_panel.reset();
@@ -46,6 +50,15 @@ settings::frmOption &Forms::options()
     if (!m_options)
         m_options = std::make_unique<settings::frmOption>(*this, *m_services.clock);
     return *m_options;
+}
+
+sound::mdlM_Tape &Forms::tape()
+{
+    if (!m_tape) {
+        m_tapeHost = std::make_unique<ConsoleTapeHost>(*this);
+        m_tape = std::make_unique<sound::mdlM_Tape>(*m_tapeHost, m_services.createSpeech);
+    }
+    return *m_tape;
 }
 
 QLabel *Forms::lblSeiriNum(int index)

@@ -2,6 +2,11 @@
 
 #include "app/AppServices.h"
 #include "fare/RouteState.h"
+
+namespace sound {
+class mdlM_Tape;
+class TapeHost;
+} // namespace sound
 #include "settings/PanelHost.h"
 
 #include <memory>
@@ -38,6 +43,8 @@ public:
     const AppServices &services() const { return m_services; }
     // The loaded route: fare table and route state, for the whole run.
     fare::RouteState &route() { return m_route; }
+    // The announcement tape, for the whole run.
+    sound::mdlM_Tape &tape();
 
     // What the options window pushes into.
     QLabel *lblSeiriNum(int index) override;
@@ -51,6 +58,8 @@ public:
 private:
     AppServices m_services;
     fare::RouteState m_route;
+    std::unique_ptr<sound::TapeHost> m_tapeHost;
+    std::unique_ptr<sound::mdlM_Tape> m_tape;
     std::unique_ptr<Form1> m_panel;
     std::unique_ptr<frmCtl> m_console;
     std::unique_ptr<settings::frmOption> m_options;

@@ -2,6 +2,7 @@
 
 #include "app/Forms.h"
 #include "app/SettingsFile.h"
+#include "sound/mdlM_Tape.h"
 
 namespace app {
 
@@ -17,16 +18,25 @@ void playSoundFile(Forms &forms, const QString &path, const QString &tag, bool w
         forms.services().playSound(path, tag, wait, pauseMs);
 }
 
-void initSpeech(Forms &) {}
-
-bool speechUsable(Forms &)
+void initSpeech(Forms &forms)
 {
-    return false;
+    forms.tape().InitSpeech();
 }
 
-void loadBroadcastData(Forms &, const QString &, const QString &) {}
+bool speechUsable(Forms &forms)
+{
+    return forms.tape().SpeechUsable();
+}
 
-void releaseSpeech() {}
+void loadBroadcastData(Forms &forms, const QString &folder, const QString &routeText)
+{
+    forms.tape().LoadBroadcastData(folder, routeText);
+}
+
+void releaseSpeech(Forms &forms)
+{
+    forms.tape().ReleaseSpeech();
+}
 
 void loadIniInfo(Forms &forms)
 {

@@ -14,7 +14,7 @@ void playSoundFile(Forms &forms, const QString &path, const QString &tag, bool w
 void initSpeech(Forms &forms);
 bool speechUsable(Forms &forms);
 void loadBroadcastData(Forms &forms, const QString &folder, const QString &routeText);
-void releaseSpeech();
+void releaseSpeech(Forms &forms);
 void loadIniInfo(Forms &forms);
 void saveIniInfo(Forms &forms);
 

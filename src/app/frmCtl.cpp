@@ -18,6 +18,7 @@
 #include "settings/IniRecords.h"
 #include "settings/OptionCopy.h"
 #include "settings/frmOption.h"
+#include "sound/mdlM_Tape.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -102,6 +103,10 @@ void frmCtl::connectRouteHandlers()
         connect(HScroll1[i], &QScrollBar::valueChanged, this, [this, i] { HScroll1_Change(i); });
     }
     connect(Check1, &QCheckBox::toggled, this, &frmCtl::Check1_Click);
+    connect(cmdTapeNext, &QPushButton::clicked, this, &frmCtl::cmdTapeNext_Click);
+    connect(cmdTapeBack, &QPushButton::clicked, this, &frmCtl::cmdTapeBack_Click);
+    connect(cmdTapeStop, &QPushButton::clicked, this, &frmCtl::cmdTapeStop_Click);
+    connect(cmdTapeSet, &QPushButton::clicked, this, &frmCtl::cmdTapeSet_Click);
 }
 
 void frmCtl::createRouteEntryFrames()
@@ -433,6 +438,33 @@ void frmCtl::HScroll1_Change(int index)
     PanelUpdate::scrollSettingChanged(m_forms, index);
 }
 
+void frmCtl::cmdTapeNext_Click()
+{
+    sound::mdlM_Tape &tape = m_forms.tape();
+    tape.TapeNext();
+    // The fare display moves along when the entry the tape stands on asks for it.
+    if (tape.EntryStepFlag(tape.GetTapePos()) == 1)
+        Command2_Click(1);
+}
+
+void frmCtl::cmdTapeBack_Click()
+{
+    sound::mdlM_Tape &tape = m_forms.tape();
+    tape.TapeBack();
+    if (tape.EntryStepFlag(tape.GetTapePos()) == 1)
+        Command2_Click(0);
+}
+
+void frmCtl::cmdTapeStop_Click()
+{
+    m_forms.tape().StopAnnouncement();
+}
+
+void frmCtl::cmdTapeSet_Click()
+{
+    m_forms.tape().ShowVoiceSettings(this);
+}
+
 void frmCtl::RefreshTicketPreview(int16_t)
 {
     picSeirikenPrev->clear();
@@ -485,7 +517,7 @@ bool frmCtl::QueryUnload()
     m_forms.panel().ChimeiCtl->SetChimei(QString());
     releaseKeyRegions();
     closeAllSounds(m_forms);
-    releaseSpeech();
+    releaseSpeech(m_forms);
     saveIniInfo(m_forms);
     if (m_forms.services().quit)
         m_forms.services().quit();

@@ -61,6 +61,11 @@ public:
     void Command2_Click(int index);
     void Check1_Click();
     void HScroll1_Change(int index);
+    // The announcement tape's buttons "送り", "戻し", "■" and "調整".
+    void cmdTapeNext_Click();
+    void cmdTapeBack_Click();
+    void cmdTapeStop_Click();
+    void cmdTapeSet_Click();
     // Redraws the ticket preview for row n.
     void RefreshTicketPreview(int16_t n);
     // The close request; true when the console may close.

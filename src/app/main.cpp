@@ -1,6 +1,8 @@
 #include "app/Forms.h"
 #include "platform/Clock.h"
 #include "platform/MediaControl.h"
+#include "platform/MixerPcmSink.h"
+#include "platform/ui/SpeechComponent.h"
 #include "platform/ProgramInfo.h"
 #include "platform/ui/MessagePresenter.h"
 #include "sound/mdlSndAPI.h"
@@ -32,6 +34,11 @@ int main(int argc, char **argv)
         sounds.PlaySoundFile(path, tag, wait ? -1 : 0, static_cast<qint16>(pauseMs));
     };
     services.closeSounds = [&sounds] { sounds.CloseAllSounds(); };
+    // The announcements speak into the same mixer.
+    platform::MixerPcmSink voice(mediaControl.mixer());
+    services.createSpeech = [&voice]() -> std::unique_ptr<platform::TextToSpeech> {
+        return platform::createSpeechComponent(voice);
+    };
 
     app::Forms forms(services);
     forms.start();

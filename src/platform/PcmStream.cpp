@@ -46,6 +46,12 @@ void PcmStream::push(const float *samples, std::size_t frames)
         m_queue.insert(m_queue.end(), m_scratch.begin(), m_scratch.end());
 }
 
+bool PcmStream::hasQueued() const
+{
+    std::lock_guard lock(m_mutex);
+    return !m_queue.empty();
+}
+
 void PcmStream::endOfInput()
 {
     std::lock_guard producer(m_producerMutex);

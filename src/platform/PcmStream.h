@@ -32,6 +32,9 @@ public:
     // True when nothing is queued and no run is open (after endOfInput or stop).
     bool isDrained() const;
 
+    // True when queued frames are still waiting to be mixed, whether or not a run is open.
+    bool hasQueued() const;
+
     // Blocks until the stream is drained or `timeout` has passed; true when drained.
     bool waitDrained(std::chrono::milliseconds timeout);
 

@@ -25,6 +25,7 @@ protected:
         services.settingsFallbackFolder = settingsDir.filePath(QStringLiteral("config"));
         prepareSettings();
         services.closeSounds = [this] { ++soundClosings; };
+        services.createSpeech = speechFactory;
         services.playSound = [this](const QString &path, const QString &tag, bool wait, int pauseMs) {
             played.push_back({path, tag, wait, pauseMs});
         };
@@ -47,6 +48,8 @@ protected:
     ScriptedMessages messages;
     int quitCalls = 0;
     int soundClosings = 0;
+    // Set before SetUp to give the program a voice; none by default.
+    std::function<std::unique_ptr<platform::TextToSpeech>()> speechFactory;
     struct Played
     {
         QString path;
