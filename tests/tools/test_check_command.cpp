@@ -124,11 +124,35 @@ TEST(CheckCommand, EveryCheckerLooksAtTheFilesItClaims)
 {
     QTemporaryDir dir;
     ASSERT_TRUE(WriteAll(dir.filePath(QStringLiteral("1.hy3")), fare::Hy3Writer::Encode(Stops(3))));
-    ASSERT_TRUE(WriteAll(dir.filePath(QStringLiteral("1tp.csv")), "1,市役所前です"));
+    ASSERT_TRUE(WriteAll(dir.filePath(QStringLiteral("1tp.csv")),
+                         platform::Cp932::fromUnicode(QStringLiteral("\"次は、市役所前です。\",1,0\r\n"))));
     tool::Checkers checkers = tool::DefaultCheckers();
     checkers.push_back(std::make_shared<TapeChecker>());
     const ToolRun run = RunTool({QStringLiteral("check"), dir.path()}, checkers);
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(run.out,
               dir.filePath(QStringLiteral("1tp.csv")) + QStringLiteral(": line 1: looked at\n"));
+}
+
+TEST(CheckCommand, NamesEveryBadLineOfABroadcastFile)
+{
+    QTemporaryDir dir;
+    const QByteArray good = platform::Cp932::fromUnicode(QStringLiteral("\"次は、駅前です。\",1,2\r\n"));
+    ASSERT_TRUE(WriteAll(dir.filePath(QStringLiteral("1tp.csv")), good + good));
+    ASSERT_TRUE(WriteAll(dir.filePath(QStringLiteral("2tp.csv")),
+                         good + "only text\r\n" + "\r\n" + platform::Cp932::fromUnicode(QStringLiteral("次は,1,70000\r\n"))
+                             + "\"\x82\",1,1\r\n"));
+    ASSERT_TRUE(WriteAll(dir.filePath(QStringLiteral("3tp.csv")), QByteArray()));
+    ASSERT_TRUE(WriteAll(dir.filePath(QStringLiteral("007tp.csv")), good));
+    const ToolRun run = RunTool({QStringLiteral("check"), dir.path()});
+    EXPECT_EQ(run.status, 1);
+    const QString two = dir.filePath(QStringLiteral("2tp.csv")) + QStringLiteral(": line ");
+    EXPECT_TRUE(run.out.contains(two + QStringLiteral("2: not three values")));
+    EXPECT_TRUE(run.out.contains(two + QStringLiteral("3: blank")));
+    EXPECT_TRUE(run.out.contains(two + QStringLiteral("4: not three values")));
+    EXPECT_TRUE(run.out.contains(two + QStringLiteral("5: bytes that are not Shift-JIS")));
+    EXPECT_TRUE(run.out.contains(dir.filePath(QStringLiteral("3tp.csv")) + QStringLiteral(": empty")));
+    EXPECT_TRUE(run.out.contains(dir.filePath(QStringLiteral("007tp.csv")) + QStringLiteral(": the tape reads")));
+    EXPECT_FALSE(run.out.contains(QStringLiteral("1tp.csv")));
+    EXPECT_EQ(run.out.count(u'\n'), 6) << run.out.toStdString();
 }

@@ -1,6 +1,7 @@
 #include "731-tool/CheckCommand.h"
 
 #include "731-tool/Hy3Checker.h"
+#include "731-tool/TpCsvChecker.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -14,7 +15,9 @@ const char *CheckHelp =
 checked for: a name route setting never opens, a file that cannot be read or is truncated,
 a record count of 0, 1, negative or above the 301 rows of the fare table, stop names that are
 not valid CP932, fares in cells 1 to 30 that late-night fare cannot double (above 16383),
-and bytes after the last record.
+and bytes after the last record. Broadcast data files (*tp.csv) are checked line by line: a
+line must hold three values, the announcement text and two 16-bit flags, in Shift-JIS, with a
+text that holds a comma in double quotes; the tape refuses a file with any bad line.
 
 Exit status: 0 nothing found, 1 any finding or FOLDER cannot be read, 2 wrong usage.
 )";
@@ -23,7 +26,7 @@ Exit status: 0 nothing found, 1 any finding or FOLDER cannot be read, 2 wrong us
 
 Checkers DefaultCheckers()
 {
-    return {std::make_shared<Hy3Checker>()};
+    return {std::make_shared<Hy3Checker>(), std::make_shared<TpCsvChecker>()};
 }
 
 int CheckFolder(const QString &folder, const Checkers &checkers, ToolIo &io)
