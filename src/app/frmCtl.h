@@ -16,6 +16,10 @@ class QPushButton;
 class QRadioButton;
 class QScrollBar;
 
+namespace ticket {
+struct PreviewOptions;
+}
+
 namespace app {
 
 class Forms;
@@ -53,6 +57,16 @@ public:
     // The version box's five lines.
     QString versionText() const;
 
+    // Ticket preview. Check4_Click opens (checked) or hides it; RefreshSeirikenPrev is the
+    // preview step of the display update for row n (its stop name and ticket number), with the
+    // route number as entered and the TicketDate kept at route setting.
+    void Check4_Click();
+    void MnuHideCopy_Click();
+    void RefreshSeirikenPrev(const QString &stopName, int16_t ticketNo, int16_t n, const QString &routeNo,
+                             const QString &ticketDate);
+    // The preview options as the options window holds them now.
+    ticket::PreviewOptions SeirikenPreviewOptions() const;
+
     int16_t EntryMode = 0;
     // The rounded outlines given to the twelve keypad keys.
     std::array<QRegion, 12> KeyRegions;
@@ -87,6 +101,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void createControls();
