@@ -96,4 +96,19 @@ void Forms::SeirikenNumSet(int16_t &style, int16_t &zeroFill)
     mdl731_000::SeirikenNumSet(panel(), style, zeroFill);
 }
 
+QComboBox *Forms::companyList()
+{
+    return console().Combo1;
+}
+
+QLabel *Forms::ticketPreview()
+{
+    return console().picSeirikenPrev;
+}
+
+platform::MessagePresenter &Forms::messages()
+{
+    return *m_services.messages;
+}
+
 } // namespace app

@@ -54,6 +54,9 @@ public:
     bool backlightSelected(int index) override;
     void Option4_Click(int16_t &index) override;
     void SeirikenNumSet(int16_t &style, int16_t &zeroFill) override;
+    QComboBox *companyList() override;
+    QLabel *ticketPreview() override;
+    platform::MessagePresenter &messages() override;
 
 private:
     AppServices m_services;

@@ -11,6 +11,7 @@
 #include "platform/Clock.h"
 #include "platform/ui/MessagePresenter.h"
 #include "settings/frmOption.h"
+#include "ticket/mdlSeiriken.h"
 
 #include <QCoreApplication>
 #include <QLabel>
@@ -69,14 +70,6 @@ void lampTest(Forms &forms)
     forms.services().sleeper->sleepMs(LampTestMs);
     for (int i = 1; i <= 30; ++i)
         panel.Degit[i]->setValue(0);
-}
-
-QString ticketDate(Forms &forms)
-{
-    const settings::frmOption &options = forms.options();
-    if (options.ticketDateMode() == 2)
-        return options.fixedDateText();
-    return forms.services().clock->now().date().toString(QStringLiteral("MM-dd-yyyy"));
 }
 
 } // namespace
@@ -141,7 +134,7 @@ void setRoute(Forms &forms, int frame)
     console.Command2[0]->setEnabled(true);
     console.Command2[1]->setEnabled(true);
     console.Check1->setEnabled(true);
-    console.TicketDate = ticketDate(forms);
+    console.TicketDate = ticket::TicketDateAtRouteSetting(console.SeirikenPreviewOptions(), forms.services().clock->now());
     forms.panel().ChimeiCtl->setTsugiwaMode(console.SavedTsugiwaMode);
     console.DispData(static_cast<int16_t>(forms.route().CurIndex() + 1));
 }

@@ -19,8 +19,10 @@
 #include "settings/OptionCopy.h"
 #include "settings/frmOption.h"
 #include "sound/mdlM_Tape.h"
+#include "ticket/mdlSeiriken.h"
 
 #include <QCheckBox>
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QGroupBox>
@@ -44,6 +46,10 @@ namespace {
 // shown (window widths, twips).
 constexpr int ClientWidth = 5295;
 constexpr int ClientHeight = 2595;
+constexpr int HiddenPreviewWidth = 5385;
+constexpr int OpenPreviewWidth = 9000;
+// The window frame's share of a window width.
+constexpr int FrameWidth = HiddenPreviewWidth - ClientWidth;
 
 // Where the two route-entry frames lie, one on top of the other (pixels).
 const QRect EntryFrameRect(4, 2, 152, 167);
@@ -271,20 +277,78 @@ void frmCtl::createTapeGroup()
 
 void frmCtl::createPreviewArea()
 {
-    Label4 = makeLabel(this, QStringLiteral("整理券プレビュー"), QRect(362, 4, 120, 16));
+    Label4 = makeLabel(this, QStringLiteral("整理券プレビュー"), QRect(362, 4, 92, 18));
     Label4->setObjectName(QStringLiteral("Label4"));
+    Combo1 = new QComboBox(this);
+    Combo1->setObjectName(QStringLiteral("Combo1"));
+    Combo1->setGeometry(456, 2, 132, 22);
     picSeirikenPrev = new QLabel(this);
     picSeirikenPrev->setObjectName(QStringLiteral("picSeirikenPrev"));
-    picSeirikenPrev->setGeometry(362, 22, 140, 140);
+    picSeirikenPrev->setGeometry(362, 26, 140, 140);
     picSeirikenPrev->setAutoFillBackground(true);
     picSeirikenPrev->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     picSeirikenPrev->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Combo1 = new QComboBox(this);
-    Combo1->setObjectName(QStringLiteral("Combo1"));
-    Combo1->setGeometry(506, 22, 84, 22);
+    picSeirikenPrev->installEventFilter(this);
 
     MnuHide = new QMenu(this);
+    MnuHide->setObjectName(QStringLiteral("MnuHide"));
     MnuHideCopy = MnuHide->addAction(QStringLiteral("コピー(&C)"));
+    MnuHideCopy->setObjectName(QStringLiteral("MnuHideCopy"));
+    connect(MnuHideCopy, &QAction::triggered, this, &frmCtl::MnuHideCopy_Click);
+
+    // The settings file sets the switch as well as the operator does.
+    connect(Check4, &QCheckBox::stateChanged, this, &frmCtl::Check4_Click);
+}
+
+void frmCtl::Check4_Click()
+{
+    const bool open = Check4->isChecked();
+    setFixedWidth(platform::px((open ? OpenPreviewWidth : HiddenPreviewWidth) - FrameWidth));
+    Check4->setText(open ? QStringLiteral("<<") : QStringLiteral(">>"));
+    Check4->setToolTip(open ? QStringLiteral("整理券プレビューを隠します") : QStringLiteral("整理券プレビューを開きます"));
+}
+
+bool frmCtl::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == picSeirikenPrev && event->type() == QEvent::MouseButtonPress) {
+        const auto *press = static_cast<QMouseEvent *>(event);
+        if (press->button() == Qt::RightButton) {
+            MnuHide->popup(press->globalPosition().toPoint());
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void frmCtl::MnuHideCopy_Click()
+{
+    QClipboard *clipboard = QGuiApplication::clipboard();
+    clipboard->clear();
+    clipboard->setImage(ticket::PreviewImage(picSeirikenPrev));
+}
+
+ticket::PreviewOptions frmCtl::SeirikenPreviewOptions() const
+{
+    const settings::frmOption &options = m_forms.options();
+    ticket::PreviewOptions preview;
+    preview.use = options.ticketPreviewEnabled();
+    preview.pluginFile = options.ticketPluginFile();
+    preview.dateMode = options.ticketDateMode();
+    preview.fixedDate = options.fixedDateText();
+    return preview;
+}
+
+void frmCtl::RefreshSeirikenPrev(const QString &stopName, int16_t ticketNo, int16_t n, const QString &routeNo,
+                                 const QString &ticketDate)
+{
+    ticket::PreviewStop stop;
+    stop.stopName = stopName;
+    stop.ticketNo = ticketNo;
+    stop.row = n;
+    stop.routeNo = routeNo;
+    stop.ticketDate = ticketDate;
+    stop.corpIndex = Combo1->currentIndex();
+    ticket::RefreshPreview(picSeirikenPrev, SeirikenPreviewOptions(), stop, *m_forms.services().clock);
 }
 
 void frmCtl::Form_Load()
@@ -465,9 +529,11 @@ void frmCtl::cmdTapeSet_Click()
     m_forms.tape().ShowVoiceSettings(this);
 }
 
-void frmCtl::RefreshTicketPreview(int16_t)
+void frmCtl::RefreshTicketPreview(int16_t n)
 {
-    picSeirikenPrev->clear();
+    const fare::RouteState &route = m_forms.route();
+    const fare::FareRow &row = route.Table().Row(n);
+    RefreshSeirikenPrev(row.StopName, row.TicketNo, n, route.RouteNo(), TicketDate);
 }
 
 void frmCtl::Command4_Click()

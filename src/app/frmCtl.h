@@ -21,6 +21,10 @@ struct CtrlDataInfo;
 struct IniStatus;
 } // namespace settings
 
+namespace ticket {
+struct PreviewOptions;
+}
+
 namespace app {
 
 class Forms;
@@ -82,6 +86,16 @@ public:
     // The version box's five lines.
     QString versionText() const;
 
+    // Ticket preview. Check4_Click opens (checked) or hides it; RefreshSeirikenPrev is the
+    // preview step of the display update for row n (its stop name and ticket number), with the
+    // route number as entered and the TicketDate kept at route setting.
+    void Check4_Click();
+    void MnuHideCopy_Click();
+    void RefreshSeirikenPrev(const QString &stopName, int16_t ticketNo, int16_t n, const QString &routeNo,
+                             const QString &ticketDate);
+    // The preview options as the options window holds them now.
+    ticket::PreviewOptions SeirikenPreviewOptions() const;
+
     int16_t EntryMode = 0;
     // The keypad's digits go to the route display when true, to the section display when false.
     bool KeypadRoute = false;
@@ -122,6 +136,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void createControls();

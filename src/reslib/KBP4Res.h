@@ -10,6 +10,7 @@
 #include <QString>
 #include <cstdint>
 
+class QImage;
 class QWidget;
 
 namespace reslib {
@@ -63,12 +64,42 @@ int32_t LenB_ASCII(const QByteArray &text);
 // lone lead or trail byte as it is.
 QByteArray MidB_ASCII(const QByteArray &text, int32_t start, int32_t count);
 
-// Ticket plug-in gateway. The plug-in is named by its file on every call.
-struct PlgInfo;
+// Ticket plug-in gateway. The plug-in is named by its file (code-page bytes) on every call; the
+// library loads it as it needs and notices when the file has changed. Plug-ins are shared
+// libraries built against sdk/seiriken_plugin.h.
+
+// The plug-in's capabilities: fourteen signed 32-bit fields, 56 bytes. Zero-fill before a query;
+// a flag counts as set only when it equals 1.
+struct PlgInfo
+{
+    int32_t InfoHead = 0;
+    int32_t PrevWidth = 0;  // twips
+    int32_t PrevHeight = 0; // twips
+    int32_t CanDate = 0;
+    int32_t CanTime = 0;
+    int32_t CanRouteNo = 0;
+    int32_t CanStopName = 0;
+    int32_t CanBarcode = 0;
+    int32_t BarcodeCount = 0;
+    int32_t MaxRouteNo = 0;
+    int32_t BarcodeMode = 0;
+    int32_t StopFrom = 0;
+    int32_t StopTo = 0;
+    int32_t CorpCount = 0;
+};
+static_assert(sizeof(PlgInfo) == 56, "PlgInfo is fourteen 32-bit fields");
+
+// 0 when the file is not a plug-in (not a regular file, not a loadable library of this machine,
+// no entry points, another interface version) or the plug-in refuses; otherwise `info` is filled.
 int32_t KB4_GetPlgInfo(const QByteArray &plugin, PlgInfo &info);
+// The plug-in's remarks replace the text of `edit`, a QPlainTextEdit or a QLineEdit.
 int32_t KB4_SetPlgComment(const QByteArray &plugin, QWidget *edit);
+// The plug-in's company names are added to `combo`, a QComboBox; its selection is left as it was.
 int32_t KB4_SetCorpAddList(const QByteArray &plugin, QWidget *combo);
-int32_t KB4_DrawSeiriken(const QByteArray &plugin, void *canvas, const QByteArray &stopText,
+// The plug-in draws the ticket into `canvas` (any size; 32-bit formats are drawn in place,
+// others are converted to Format_RGB32 first). The texts are code-page bytes, handed to the
+// plug-in as copies so that the caller's bytes stay as they are.
+int32_t KB4_DrawSeiriken(const QByteArray &plugin, QImage &canvas, const QByteArray &stopText,
                          const QByteArray &dateText, const QByteArray &timeText, int32_t routeNo,
                          int32_t rowValue, int32_t dataIndex, int32_t corpIndex);
 

@@ -2,12 +2,17 @@
 
 #include <cstdint>
 
+class QComboBox;
 class QLabel;
 
 namespace controls {
 class M_Degit;
 class ChimeiCtl_DX;
 } // namespace controls
+
+namespace platform {
+class MessagePresenter;
+}
 
 namespace settings {
 
@@ -26,6 +31,11 @@ public:
     virtual bool backlightSelected(int index) = 0;
     virtual void Option4_Click(int16_t &index) = 0;
     virtual void SeirikenNumSet(int16_t &style, int16_t &zeroFill) = 0;
+    // The ticket plug-in's places on the console: the company list and the preview picture.
+    virtual QComboBox *companyList() = 0;
+    virtual QLabel *ticketPreview() = 0;
+    // Where the options window's message boxes go.
+    virtual platform::MessagePresenter &messages() = 0;
 };
 
 } // namespace settings

@@ -5,6 +5,8 @@
 #include "controls/PropertyBag.h"
 #include "platform/Clock.h"
 #include "platform/Cp932.h"
+#include "platform/Twips.h"
+#include "platform/ui/MessagePresenter.h"
 #include "reslib/KBP4Res.h"
 #include "settings/ColorButton.h"
 #include "settings/PanelHost.h"
@@ -442,6 +444,8 @@ void frmOption::createTicketPage()
     Label10->setObjectName(QStringLiteral("Label10"));
     Command7 = button(Frame7, QStringLiteral("日付選択..."), QStringLiteral("Command7"), QRect(280, 94, 100, 22));
     connect(Command7, &QPushButton::clicked, this, &frmOption::Command7_Click);
+    connect(Command1, &QPushButton::clicked, this, &frmOption::Command1_Click);
+    connect(Command11, &QPushButton::clicked, this, &frmOption::Command11_Click);
 }
 
 void frmOption::connectEnablingRules()
@@ -602,6 +606,88 @@ void frmOption::Command7_Click()
                          .arg(date.wYear)
                          .arg(date.wMonth, 2, 10, QLatin1Char('0'))
                          .arg(date.wDay, 2, 10, QLatin1Char('0')));
+}
+
+// --- ticket plug-in ---
+
+void frmOption::Command1_Click()
+{
+    const QByteArray filter = platform::Cp932::fromUnicode(QStringLiteral("整理券プラグイン(*.4SP)") + QChar(0)
+                                                           + QStringLiteral("*.4SP") + QChar(0) + QChar(0));
+    const QString file = reslib::Kb3FileDlg(this, 0, filter, QString(), QStringLiteral("プラグインの選択"));
+    if (file.isEmpty())
+        return;
+
+    // The company list makes room for the new plug-in's names. A refused file leaves the plug-in
+    // in use as it was, so its names come back with the choice that was made among them.
+    QComboBox *companies = m_host.companyList();
+    QStringList previous;
+    for (int i = 0; i < companies->count(); ++i)
+        previous << companies->itemText(i);
+    const int previousChoice = companies->currentIndex();
+    companies->clear();
+
+    if (SetPlgin(file) != 0) {
+        txtSeiriPlgDir->setText(file);
+        return;
+    }
+    companies->addItems(previous);
+    companies->setCurrentIndex(previousChoice);
+    m_host.messages().show(this, QStringLiteral("指定したファイルはプラグインでないか、内容が不正です"),
+                           QStringLiteral("プラグインロードエラー"), platform::MessagePresenter::Buttons::Ok,
+                           platform::MessagePresenter::Icon::Error);
+}
+
+void frmOption::Command11_Click()
+{
+    txtSeiriPlgDir->clear();
+    List1->clear();
+    txtPlginComment->clear();
+}
+
+int32_t frmOption::SetPlgin(const QString &file)
+{
+    if (file.isEmpty())
+        return 0;
+    const QByteArray plugin = platform::Cp932::fromUnicode(file);
+    reslib::PlgInfo info;
+    if (reslib::KB4_GetPlgInfo(plugin, info) == 0)
+        return 0;
+    reslib::KB4_SetPlgComment(plugin, txtPlginComment);
+    listPlgInfo(info);
+
+    // The preview takes the plug-in's size; a size no screen could show is held to one that can.
+    constexpr int MaxPreviewTwips = 2000 * platform::TwipsPerPixel;
+    QLabel *preview = m_host.ticketPreview();
+    preview->resize(platform::px(qBound(0, info.PrevWidth, MaxPreviewTwips)),
+                    platform::px(qBound(0, info.PrevHeight, MaxPreviewTwips)));
+
+    if (info.CorpCount >= 1)
+        reslib::KB4_SetCorpAddList(plugin, m_host.companyList());
+    return 2;
+}
+
+void frmOption::listPlgInfo(const reslib::PlgInfo &info)
+{
+    const QString can = QStringLiteral("---> 可能");
+    const QString cannot = QStringLiteral("---> 不可");
+    auto choice = [&](int32_t flag) { return flag == 1 ? can : cannot; };
+
+    List1->clear();
+    List1->addItem(QStringLiteral("日付の印字 ") + choice(info.CanDate));
+    List1->addItem(QStringLiteral("時刻の印字 ") + choice(info.CanTime));
+    List1->addItem(QStringLiteral("系統番号の印字 ") + choice(info.CanRouteNo));
+    List1->addItem(QStringLiteral("停名の印字 ") + choice(info.CanStopName));
+    List1->addItem(QStringLiteral("バーコード印字 ") + choice(info.CanBarcode));
+    if (info.CanBarcode == 1) {
+        List1->addItem(QStringLiteral("バーコード本数 ---> ") + QString::number(info.BarcodeCount));
+        List1->addItem(QStringLiteral("バーコード系統方式 ")
+                       + (info.BarcodeMode == 1 ? QStringLiteral("---> 連番式") : QStringLiteral("---> 系統番号＋往復フラグ")));
+        List1->addItem(QStringLiteral("設定可能な系統範囲 ") + QStringLiteral("---> 1 ～ ") + QString::number(info.MaxRouteNo));
+        List1->addItem(QStringLiteral("停留所認識範囲 ---> ") + QString::number(info.StopFrom) + QStringLiteral(" ～ ")
+                       + QString::number(info.StopTo));
+    }
+    List1->addItem(QStringLiteral("社名切り替え:") + (info.CorpCount >= 1 ? can : cannot));
 }
 
 void frmOption::Command4_Click()
@@ -971,13 +1057,6 @@ IniStatus frmOption::SetOptionInfo(const IniRecords &r)
     // At settings load a refused plug-in is passed over silently.
     SetPlgin(txtSeiriPlgDir->text());
     return {};
-}
-
-int32_t frmOption::SetPlgin(const QString &file)
-{
-    if (file.isEmpty())
-        return 0;
-    return 0;
 }
 
 } // namespace settings

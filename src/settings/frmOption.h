@@ -26,6 +26,10 @@ namespace platform {
 class Clock;
 }
 
+namespace reslib {
+struct PlgInfo;
+}
+
 namespace settings {
 
 class ColorButton;
@@ -49,9 +53,6 @@ public:
     // value a control refuses and reports it.
     void GetOptionInfo(IniRecords &records) const;
     IniStatus SetOptionInfo(const IniRecords &records);
-
-    // Takes over a ticket plug-in file: 2 when taken, 0 when empty or refused.
-    int32_t SetPlgin(const QString &file);
 
     // --- options as the rest of the program reads them ---
     QString fareDataFolder() const;
@@ -157,6 +158,11 @@ public:
     void cmdSelectSound_Click(int index);
     void Command6_Click(int index);
     void Command7_Click();
+    // Ticket plug-in: choose (Command1), clear (Command11), take over a file (SetPlgin: 0 when
+    // the name is empty or the file is refused, 2 when taken over).
+    void Command1_Click();
+    void Command11_Click();
+    int32_t SetPlgin(const QString &file);
     void Command4_Click();
     // Colour picker for one of the colour buttons.
     void GetBtnColor(ColorButton *button);
@@ -178,6 +184,7 @@ private:
     void connectEnablingRules();
     void applyPanelChoiceRule();
     void recolourPreviewDigit();
+    void listPlgInfo(const reslib::PlgInfo &info);
 
     PanelHost &m_host;
     const platform::Clock &m_clock;

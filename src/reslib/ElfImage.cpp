@@ -1,0 +1,249 @@
+#include "reslib/ElfImage.h"
+
+#include <elf.h>
+#include <link.h>
+
+#include <cstring>
+#include <limits>
+#include <optional>
+#include <vector>
+
+namespace reslib {
+namespace {
+
+using Ehdr = ElfW(Ehdr);
+using Phdr = ElfW(Phdr);
+using Dyn = ElfW(Dyn);
+using Addr = ElfW(Addr);
+
+#if __SIZEOF_POINTER__ == 8
+constexpr unsigned char NativeClass = ELFCLASS64;
+#else
+constexpr unsigned char NativeClass = ELFCLASS32;
+#endif
+
+#if __BYTE_ORDER__ == __ORDER_LITTLE_ENDIAN__
+constexpr unsigned char NativeData = ELFDATA2LSB;
+#else
+constexpr unsigned char NativeData = ELFDATA2MSB;
+#endif
+
+// The machine this program runs on; 0 where this file does not know it, and then the loader
+// alone decides.
+constexpr int NativeMachine =
+#if defined(__x86_64__)
+    EM_X86_64;
+#elif defined(__i386__)
+    EM_386;
+#elif defined(__aarch64__)
+    EM_AARCH64;
+#elif defined(__arm__)
+    EM_ARM;
+#elif defined(__riscv)
+    EM_RISCV;
+#elif defined(__powerpc64__)
+    EM_PPC64;
+#elif defined(__s390x__)
+    EM_S390;
+#else
+    0;
+#endif
+
+// More program headers than any real library has; a table claiming more is damaged.
+constexpr int MaxProgramHeaders = 512;
+
+template <typename T>
+std::optional<T> readAt(const QByteArray &bytes, uint64_t offset)
+{
+    if (offset > static_cast<uint64_t>(bytes.size()) || sizeof(T) > static_cast<uint64_t>(bytes.size()) - offset)
+        return std::nullopt;
+    T value;
+    std::memcpy(&value, bytes.constData() + offset, sizeof(T));
+    return value;
+}
+
+bool rangeWithin(uint64_t start, uint64_t length, uint64_t limit)
+{
+    return start <= limit && length <= limit - start;
+}
+
+class Checker
+{
+public:
+    explicit Checker(const QByteArray &bytes) : m_bytes(bytes), m_size(static_cast<uint64_t>(bytes.size())) {}
+
+    bool run()
+    {
+        return header() && programHeaders() && segments() && dynamicTable();
+    }
+
+private:
+    bool header()
+    {
+        const auto eh = readAt<Ehdr>(m_bytes, 0);
+        if (!eh)
+            return false;
+        m_eh = *eh;
+        if (std::memcmp(m_eh.e_ident, ELFMAG, SELFMAG) != 0)
+            return false;
+        if (m_eh.e_ident[EI_CLASS] != NativeClass || m_eh.e_ident[EI_DATA] != NativeData
+            || m_eh.e_ident[EI_VERSION] != EV_CURRENT)
+            return false;
+        if (m_eh.e_type != ET_DYN)
+            return false;
+        if (NativeMachine != 0 && m_eh.e_machine != NativeMachine)
+            return false;
+        return m_eh.e_phentsize == sizeof(Phdr) && m_eh.e_phnum > 0 && m_eh.e_phnum <= MaxProgramHeaders;
+    }
+
+    bool programHeaders()
+    {
+        if (!rangeWithin(m_eh.e_phoff, uint64_t(m_eh.e_phnum) * sizeof(Phdr), m_size))
+            return false;
+        for (int i = 0; i < m_eh.e_phnum; ++i)
+            m_ph.push_back(*readAt<Phdr>(m_bytes, m_eh.e_phoff + uint64_t(i) * sizeof(Phdr)));
+        return true;
+    }
+
+    // Every segment's file bytes are in the file; the loaded ones fit the address space.
+    bool segments()
+    {
+        bool anyLoad = false;
+        for (const Phdr &p : m_ph) {
+            if (p.p_filesz > 0 && !rangeWithin(p.p_offset, p.p_filesz, m_size))
+                return false;
+            if (p.p_type != PT_LOAD)
+                continue;
+            anyLoad = true;
+            if (p.p_filesz > p.p_memsz || !rangeWithin(p.p_vaddr, p.p_memsz, std::numeric_limits<Addr>::max()))
+                return false;
+        }
+        if (!anyLoad)
+            return false;
+        // The loader reads these from memory once the library is mapped.
+        for (const Phdr &p : m_ph) {
+            const bool readInMemory = p.p_type == PT_DYNAMIC || p.p_type == PT_NOTE || p.p_type == PT_TLS
+                                      || p.p_type == PT_GNU_EH_FRAME || p.p_type == PT_GNU_PROPERTY;
+            if (readInMemory && p.p_filesz > 0 && !fileBacked(p.p_vaddr, p.p_offset, p.p_filesz))
+                return false;
+        }
+        return true;
+    }
+
+    // [vaddr, vaddr + length) lies in the file-backed part of one loaded segment and shows the
+    // file bytes from `offset` on.
+    bool fileBacked(uint64_t vaddr, uint64_t offset, uint64_t length) const
+    {
+        for (const Phdr &load : m_ph) {
+            if (load.p_type != PT_LOAD || vaddr < load.p_vaddr)
+                continue;
+            const uint64_t into = vaddr - load.p_vaddr;
+            if (rangeWithin(into, length, load.p_filesz) && load.p_offset + into == offset)
+                return true;
+        }
+        return false;
+    }
+
+    // [vaddr, vaddr + length) lies in one loaded segment, file bytes or zero fill.
+    bool mapped(uint64_t vaddr, uint64_t length) const
+    {
+        for (const Phdr &load : m_ph) {
+            if (load.p_type == PT_LOAD && vaddr >= load.p_vaddr && rangeWithin(vaddr - load.p_vaddr, length, load.p_memsz))
+                return true;
+        }
+        return false;
+    }
+
+    // The dynamic table ends, and the tables it points at lie in the library's own memory.
+    bool dynamicTable() const
+    {
+        const Phdr *dynamic = nullptr;
+        for (const Phdr &p : m_ph) {
+            if (p.p_type == PT_DYNAMIC)
+                dynamic = &p;
+        }
+        if (!dynamic)
+            return false;
+        struct Table
+        {
+            uint64_t address = 0;
+            uint64_t size = 0;
+            bool present = false;
+        };
+        Table strtab, rela, rel, jmprel, initArray, finiArray, preinitArray;
+        std::vector<uint64_t> stringOffsets;
+        std::vector<uint64_t> addresses;
+        bool ended = false;
+        const uint64_t count = dynamic->p_filesz / sizeof(Dyn);
+        for (uint64_t i = 0; i < count && !ended; ++i) {
+            const Dyn d = *readAt<Dyn>(m_bytes, dynamic->p_offset + i * sizeof(Dyn));
+            const uint64_t v = d.d_un.d_val;
+            switch (d.d_tag) {
+            case DT_NULL:
+                ended = true;
+                break;
+            case DT_STRTAB: strtab.address = v; strtab.present = true; break;
+            case DT_STRSZ: strtab.size = v; break;
+            case DT_RELA: rela.address = v; rela.present = true; break;
+            case DT_RELASZ: rela.size = v; break;
+            case DT_REL: rel.address = v; rel.present = true; break;
+            case DT_RELSZ: rel.size = v; break;
+            case DT_JMPREL: jmprel.address = v; jmprel.present = true; break;
+            case DT_PLTRELSZ: jmprel.size = v; break;
+            case DT_INIT_ARRAY: initArray.address = v; initArray.present = true; break;
+            case DT_INIT_ARRAYSZ: initArray.size = v; break;
+            case DT_FINI_ARRAY: finiArray.address = v; finiArray.present = true; break;
+            case DT_FINI_ARRAYSZ: finiArray.size = v; break;
+            case DT_PREINIT_ARRAY: preinitArray.address = v; preinitArray.present = true; break;
+            case DT_PREINIT_ARRAYSZ: preinitArray.size = v; break;
+            case DT_NEEDED:
+            case DT_SONAME:
+            case DT_RPATH:
+            case DT_RUNPATH:
+                stringOffsets.push_back(v);
+                break;
+            case DT_SYMTAB:
+            case DT_HASH:
+            case DT_GNU_HASH:
+            case DT_INIT:
+            case DT_FINI:
+            case DT_VERSYM:
+            case DT_VERDEF:
+            case DT_VERNEED:
+                addresses.push_back(v);
+                break;
+            default:
+                break;
+            }
+        }
+        if (!ended || !strtab.present)
+            return false;
+        for (const Table *t : {&strtab, &rela, &rel, &jmprel, &initArray, &finiArray, &preinitArray}) {
+            if (t->present && !mapped(t->address, t->size))
+                return false;
+        }
+        for (uint64_t offset : stringOffsets) {
+            if (offset >= strtab.size)
+                return false;
+        }
+        for (uint64_t address : addresses) {
+            if (!mapped(address, 1))
+                return false;
+        }
+        return true;
+    }
+
+    const QByteArray &m_bytes;
+    const uint64_t m_size;
+    Ehdr m_eh{};
+    std::vector<Phdr> m_ph;
+};
+
+} // namespace
+
+bool ElfImage::isLoadableLibrary(const QByteArray &bytes)
+{
+    return Checker(bytes).run();
+}
+
+} // namespace reslib

@@ -1,0 +1,70 @@
+#pragma once
+
+#include "seiriken_plugin.h"
+
+#include <QByteArray>
+#include <QString>
+
+#include <map>
+#include <memory>
+#include <mutex>
+#include <vector>
+
+namespace reslib {
+
+// The entry points of one loaded ticket plug-in.
+struct LoadedPlugin
+{
+    SeirikenGetPlgInfoFn getPlgInfo = nullptr;
+    SeirikenGetTextFn getComment = nullptr;
+    SeirikenGetTextFn getCorpNames = nullptr;
+    SeirikenDrawFn draw = nullptr;
+};
+
+// Loads ticket plug-ins by file name and keeps them loaded, one per file name. Each call looks
+// at the file again: a file that has changed since (another inode, size, modification or change
+// time) is loaded afresh, so a rebuilt plug-in shows at its next use.
+//
+// A plug-in is loaded from a private in-memory copy of the file, not from the file itself.
+// Rewriting a library file in place while it is mapped pulls the code from under the running
+// program; with the copy, a rebuild or an overwrite of the file can never touch the loaded code.
+// Loaded plug-ins are never unloaded: Qt may keep pointers into a library's constant data (a
+// font family named by a literal, say), so an older version stays mapped until the program ends.
+class PluginLoader
+{
+public:
+    static PluginLoader &instance();
+
+    // The plug-in in `file` (code-page bytes), or nullptr when the file is not a plug-in: not a
+    // regular file, too large, not a loadable library of this machine, without the entry points
+    // or of another interface version. The result stays valid until the program ends.
+    const LoadedPlugin *load(const QByteArray &file);
+
+    // Files larger than this are not taken for plug-ins.
+    static constexpr qint64 MaxFileSize = 64 * 1024 * 1024;
+
+private:
+    struct Signature
+    {
+        quint64 device = 0;
+        quint64 inode = 0;
+        qint64 size = 0;
+        qint64 modifiedNs = 0;
+        qint64 changedNs = 0;
+        bool operator==(const Signature &) const = default;
+    };
+    struct Entry
+    {
+        Signature signature;
+        const LoadedPlugin *plugin = nullptr; // nullptr: the file was refused
+    };
+
+    const LoadedPlugin *loadFresh(const QString &path, Signature &signature);
+    const LoadedPlugin *openLibrary(const QByteArray &image, const QString &path);
+
+    std::mutex m_mutex;
+    std::map<QString, Entry> m_entries;
+    std::vector<std::unique_ptr<LoadedPlugin>> m_loaded;
+};
+
+} // namespace reslib

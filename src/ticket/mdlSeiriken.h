@@ -1,0 +1,68 @@
+#pragma once
+
+#include <QImage>
+#include <QString>
+
+#include <cstdint>
+
+class QColor;
+class QDateTime;
+class QLabel;
+
+namespace platform {
+class Clock;
+}
+
+namespace ticket {
+
+// The ticket-preview options as the options window holds them at the moment of a refresh.
+struct PreviewOptions
+{
+    bool use = false;   // chkUseSeiriPrev
+    QString pluginFile; // txtSeiriPlgDir
+    int dateMode = 0;   // 0 Option4(0) date at print, 1 Option4(1) date kept at route setting, 2 Option4(2) fixed
+    QString fixedDate;  // Label10
+};
+
+// What the ticket of the row being shown carries.
+struct PreviewStop
+{
+    QString stopName;     // StopName of row n
+    int16_t ticketNo = 0; // TicketNo of row n
+    int16_t row = 0;      // n, 1 for the first row
+    QString routeNo;      // RouteNo as entered
+    QString ticketDate;   // TicketDate kept at the last route setting
+    int corpIndex = -1;   // the console's company choice, -1 when none
+};
+
+// A system date as the ticket prints it: "mm-dd-yyyy".
+QString SystemDateText(const QDateTime &now);
+// The time as the ticket prints it: "hh:mm:ss", hours 00 to 23.
+QString TimeText(const QDateTime &now);
+// What route setting keeps as TicketDate: the fixed date with Option4(2), else the system date.
+QString TicketDateAtRouteSetting(const PreviewOptions &options, const QDateTime &now);
+// The date handed to the plug-in for a refresh at `now`.
+QString DateText(const PreviewOptions &options, const QString &ticketDate, const QDateTime &now);
+// RouteNo read as a number (leading blanks, sign and digits; anything else ends it), rounded
+// half to even and held within 32 bits.
+int32_t RouteNumber(const QString &routeNo);
+
+// A cleared picture: `size` pixels of `background`, in the format the plug-ins draw on.
+QImage BlankPreview(const QSize &size, const QColor &background);
+
+// Step 3 of the fare display update: clears `picture`, and when the preview is in use has the
+// plug-in draw the ticket of `stop` on it and shows the drawing. The time and, where the options
+// say so, the date are read from `clock` once.
+void RefreshPreview(QLabel *picture, const PreviewOptions &options, const PreviewStop &stop,
+                    const platform::Clock &clock);
+
+// Empties the picture: its whole face shows the background colour.
+void ClearPreview(QLabel *picture);
+
+// What the picture shows, as an image of its drawing area.
+QImage PreviewImage(const QLabel *picture);
+
+// The preview's drawing area, inside its border.
+QSize CanvasSize(const QLabel *picture);
+
+} // namespace ticket
