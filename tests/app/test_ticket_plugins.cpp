@@ -405,3 +405,34 @@ TEST_F(TicketPlugins, TheSampleTicketOnTheConsole)
     if (!keep.isEmpty())
         console_.save(QDir(keep).filePath(QStringLiteral("console_ticket_preview.png")));
 }
+
+TEST_F(TicketPlugins, EveryDisplayUpdateDrawsTheTicketOfItsStop)
+{
+    DrawLog log;
+    usePreview(testPlugin("full"));
+    options().Option4[1]->setChecked(true);
+    options().Text2[0]->setText(QStringLiteral(HARUNE_SOURCE_DIR "/data/demo"));
+    clock.set(QDateTime(QDate(2026, 12, 7), QTime(23, 59, 0)));
+    for (int k : {10, 1, 11, 3})
+        console().CommandButton1[k]->click();
+    console().Command1[1]->click();
+    clock.advance(2 * 60 * 1000); // past midnight
+    console().Command2[1]->click();
+    console().Command2[0]->click(); // back to stop 3
+    console().Command2[0]->click(); // stop 2: stepping back goes below the starting section
+    const auto calls = log.calls();
+    ASSERT_EQ(calls.size(), 4);
+    // Stop 3 of demo route 1 is 本町二丁目, ticket 3; then stop 4, 市役所前.
+    EXPECT_EQ(calls[0][0], platform::Cp932::fromUnicode(QStringLiteral("本町二丁目")));
+    EXPECT_EQ(calls[0][4], QByteArray("3"));
+    EXPECT_EQ(calls[0][5], QByteArray("3"));
+    EXPECT_EQ(calls[1][0], platform::Cp932::fromUnicode(QStringLiteral("市役所前")));
+    EXPECT_EQ(calls[1][5], QByteArray("4"));
+    EXPECT_EQ(calls[2][5], QByteArray("3"));
+    EXPECT_EQ(calls[3][5], QByteArray("2"));
+    // The date kept at route setting, the route as a number.
+    for (const auto &call : calls) {
+        EXPECT_EQ(call[1], QByteArray("12-07-2026"));
+        EXPECT_EQ(call[3], QByteArray("1"));
+    }
+}
