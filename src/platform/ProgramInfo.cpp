@@ -7,10 +7,10 @@ namespace platform {
 
 QString executableBaseName()
 {
-    const QString path = QCoreApplication::applicationFilePath();
-    if (path.isEmpty())
-        return QStringLiteral("731");
-    return QFileInfo(path).completeBaseName();
+    // The kernel's link to the running image names it even when started through a symbolic
+    // link or with an unusual argv[0], and before any application object exists.
+    const QString name = QFileInfo(QFileInfo(QStringLiteral("/proc/self/exe")).symLinkTarget()).completeBaseName();
+    return name.isEmpty() ? QStringLiteral("731") : name;
 }
 
 QString executableFolder()

@@ -1,6 +1,7 @@
 #include "sound/mdlSndAPI.h"
 
 #include "platform/MediaControl.h"
+#include "platform/ProgramInfo.h"
 
 #include <QFileInfo>
 
@@ -42,14 +43,6 @@ mdlSndAPI::mdlSndAPI(platform::MediaControl &mci, QString exeBaseName, Sleeper s
 {
 }
 
-QString mdlSndAPI::processBaseName()
-{
-    // The kernel's link to the running image names it even when started through a symbolic
-    // link or with an unusual argv[0].
-    const QFileInfo exe(QFileInfo(QStringLiteral("/proc/self/exe")).symLinkTarget());
-    const QString name = exe.completeBaseName();
-    return name.isEmpty() ? FallbackBaseName : name;
-}
 
 QString mdlSndAPI::channelAlias(const QString &tag) const
 {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/ProgramInfo.h"
+
 #include <QString>
 
 #include <functional>
@@ -19,7 +21,7 @@ public:
     // Blocks the calling thread for the given milliseconds; 0 gives up the rest of the time slice.
     using Sleeper = std::function<void(int ms)>;
 
-    explicit mdlSndAPI(platform::MediaControl &mci, QString exeBaseName = processBaseName(),
+    explicit mdlSndAPI(platform::MediaControl &mci, QString exeBaseName = platform::executableBaseName(),
                        Sleeper sleeper = {});
 
     // Plays `path` on channel `tag`, cutting off what that channel was playing. With `wait`
@@ -33,8 +35,6 @@ public:
 
     QString channelAlias(const QString &tag) const;
 
-    // The running executable's file name without its extension ("731").
-    static QString processBaseName();
 
 private:
     void send(const QString &command);

@@ -1,5 +1,6 @@
 #include "SoundRig.h"
 
+#include "platform/ProgramInfo.h"
 #include "sound/mdlSndAPI.h"
 
 #include <gtest/gtest.h>
@@ -58,7 +59,7 @@ TEST_F(SoundApi, AliasesAreTheProgramNameAndTheTag)
 {
     EXPECT_EQ(snd.channelAlias(QStringLiteral("S3")), QStringLiteral("731S3"));
     // Taken from the running executable, here the test program.
-    EXPECT_EQ(mdlSndAPI::processBaseName(), QStringLiteral("test_sound"));
+    EXPECT_EQ(platform::executableBaseName(), QStringLiteral("test_sound"));
     mdlSndAPI fromProcess(rig.mci());
     EXPECT_EQ(fromProcess.channelAlias(QStringLiteral("S1")), QStringLiteral("test_soundS1"));
 }
