@@ -33,8 +33,8 @@ public:
     // Closes the four channels, "S1" to "S4" in that order.
     void CloseAllSounds();
 
+    // The media-control alias of a channel: the program's base name followed by the tag.
     QString channelAlias(const QString &tag) const;
-
 
 private:
     void send(const QString &command);
