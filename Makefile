@@ -6,6 +6,7 @@ BUILD_DIR ?= build
 BUILD_TYPE ?= RelWithDebInfo
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
+BENCH_ARGS ?=
 
 .PHONY: all deps configure build run test bench sanitize clean screenshot
 
@@ -29,8 +30,14 @@ test: build
 	@cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy \
 	  ctest --output-on-failure -j $(JOBS) --timeout 600
 
+# Every benchmark program in turn (the folder also holds CMake's own folders); stops at the
+# first that fails. BENCH_ARGS goes to each, e.g. BENCH_ARGS=--benchmark_min_time=0.01.
 bench: build
-	@for b in $(BUILD_DIR)/bench/*; do [ -x "$$b" ] && "$$b"; done
+	@set -e; for b in $(BUILD_DIR)/bench/bench_*; do \
+	  if [ -f "$$b" ] && [ -x "$$b" ]; then \
+	    echo "== $$b"; QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy "$$b" $(BENCH_ARGS); \
+	  fi; \
+	done
 
 # An AddressSanitizer/UBSan build of everything, in build-asan/.
 sanitize:

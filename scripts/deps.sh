@@ -15,8 +15,9 @@ PACKAGES=(
   fonts-ipafont-gothic fonts-ipafont-mincho
   # tests and benchmarks
   googletest libgtest-dev libgmock-dev libbenchmark-dev
-  # running without a display, screenshots
-  xvfb xauth x11-utils imagemagick
+  # running without a display, screenshots, the scripted desktop test (a window manager and
+  # synthesized input), Qt's own dialogs in Japanese
+  xvfb xauth x11-utils imagemagick openbox xdotool qt6-translations-l10n
   # asset generators in tools/
   python3 python3-fonttools python3-pil fonts-dseg
 )
