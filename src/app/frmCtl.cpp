@@ -580,6 +580,12 @@ bool frmCtl::QueryUnload()
                                                           MessagePresenter::Buttons::YesNo, MessagePresenter::Icon::Question);
     if (answer != MessagePresenter::Answer::Yes)
         return false;
+    UnloadConfirmed();
+    return true;
+}
+
+void frmCtl::UnloadConfirmed()
+{
     m_forms.panel().ChimeiCtl->SetChimei(QString());
     releaseKeyRegions();
     closeAllSounds(m_forms);
@@ -587,7 +593,6 @@ bool frmCtl::QueryUnload()
     saveIniInfo(m_forms);
     if (m_forms.services().quit)
         m_forms.services().quit();
-    return true;
 }
 
 void frmCtl::closeEvent(QCloseEvent *event)

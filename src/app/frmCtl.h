@@ -74,6 +74,10 @@ public:
     void RefreshTicketPreview(int16_t n);
     // The close request; true when the console may close.
     bool QueryUnload();
+    // What follows a confirmed close: the stop name cleared, the keypad outlines, the sound
+    // channels and the speech component released, the settings file written, and the program
+    // ended. A termination signal ends the program this way too, without the question.
+    void UnloadConfirmed();
 
     // The console's state for the settings file, and back; restoring stops at the first value
     // a control refuses.

@@ -1,9 +1,12 @@
 #include "app/Forms.h"
+#include "app/TerminationSignals.h"
+#include "app/frmCtl.h"
 #include "platform/Clock.h"
 #include "platform/MediaControl.h"
 #include "platform/MixerPcmSink.h"
 #include "platform/ui/SpeechComponent.h"
 #include "platform/ProgramInfo.h"
+#include "platform/ui/JapaneseQt.h"
 #include "platform/ui/MessagePresenter.h"
 #include "sound/mdlSndAPI.h"
 
@@ -14,7 +17,9 @@ int main(int argc, char **argv)
 {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("731"));
-    QApplication::setApplicationDisplayName(QStringLiteral("ハルネVer4"));
+    // No display name: Qt would append it to every window title, and the titles are the
+    // windows' own. Message boxes without a title of their own carry "ハルネVer4" themselves.
+    platform::JapaneseQt::install(application);
     QApplication::setFont(QFont(QStringLiteral("IPAPGothic"), 9));
     QApplication::setQuitOnLastWindowClosed(false);
 
@@ -42,5 +47,9 @@ int main(int argc, char **argv)
 
     app::Forms forms(services);
     forms.start();
+    // From here on Ctrl+C, SIGTERM and SIGHUP end the program as a confirmed close does, without
+    // the question.
+    app::TerminationSignals termination;
+    QObject::connect(&termination, &app::TerminationSignals::received, [&forms] { forms.console().UnloadConfirmed(); });
     return application.exec();
 }

@@ -35,6 +35,9 @@ bool SdlAudioDevice::start(RenderFunction render)
 
 bool SdlAudioDevice::openWithCurrentDriver()
 {
+    // SIGINT and SIGTERM belong to the program, which ends in order on them; SDL's own handlers
+    // would only turn them into quit events that no one reads.
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0)
         return false;
     m_subsystemUp = true;

@@ -1,10 +1,13 @@
 #include "AppFixture.h"
 #include "app/EntryFrame.h"
+#include "app/TerminationSignals.h"
 #include "controls/M_Degit.h"
 #include "settings/frmOption.h"
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QDeadlineTimer>
+#include <QFile>
 #include <QRadioButton>
 #include <QComboBox>
 #include <QDialog>
@@ -37,6 +40,17 @@ void sendMouse(QWidget *target, QEvent::Type type, Qt::MouseButton button, Qt::M
 {
     QMouseEvent event(type, QPointF(local), QPointF(target->mapToGlobal(local)), button, held, Qt::NoModifier);
     QApplication::sendEvent(target, &event);
+}
+
+// Raises a signal in this process and lets the event loop run until the watcher reports it.
+int signalReported(app::TerminationSignals &watcher, int number)
+{
+    int reported = 0;
+    QObject::connect(&watcher, &app::TerminationSignals::received, [&](int n) { reported = n; });
+    std::raise(number);
+    for (QDeadlineTimer deadline(5000); reported == 0 && !deadline.hasExpired();)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    return reported;
 }
 
 // Answers the cell settings dialog as soon as it is open.
@@ -206,6 +220,30 @@ TEST_F(Shutdown, AnsweringYesEndsTheProgram)
     EXPECT_EQ(quitCalls, 1);
     EXPECT_EQ(soundClosings, 2);
     EXPECT_TRUE(console().KeyRegions[0].isEmpty());
+}
+
+TEST_F(Shutdown, ATerminationSignalEndsTheProgramAsAConfirmedCloseWithoutTheQuestion)
+{
+    {
+        app::TerminationSignals watcher;
+        ASSERT_TRUE(watcher.isActive());
+        QObject::connect(&watcher, &app::TerminationSignals::received, [this] { console().UnloadConfirmed(); });
+        EXPECT_EQ(signalReported(watcher, SIGTERM), SIGTERM);
+    }
+    EXPECT_TRUE(messages.shown.empty());
+    EXPECT_EQ(quitCalls, 1);
+    EXPECT_EQ(soundClosings, 2);
+    EXPECT_TRUE(console().KeyRegions[0].isEmpty());
+    EXPECT_TRUE(QFile::exists(settingsFile()));
+
+    // Ctrl+C and a hang-up as well; each watcher gives the signals back when it goes.
+    for (int number : {SIGINT, SIGHUP}) {
+        app::TerminationSignals watcher;
+        EXPECT_EQ(signalReported(watcher, number), number);
+    }
+    struct sigaction now = {};
+    ::sigaction(SIGTERM, nullptr, &now);
+    EXPECT_EQ(now.sa_handler, SIG_DFL);
 }
 
 TEST_F(Shutdown, ThePanelDoesNotCloseOnItsOwn)
