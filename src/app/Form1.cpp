@@ -16,6 +16,7 @@
 
 #include <QCheckBox>
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QLabel>
@@ -60,7 +61,8 @@ PropertyBag stopNameDesign()
 
 } // namespace
 
-Form1::Form1(Forms &forms) : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint), m_forms(forms)
+Form1::Form1(Forms &forms)
+    : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint), m_forms(forms), m_drag(QApplication::startDragDistance())
 {
     initPanelPictureResource();
     // The built-in face of the unit, stored with the window.
@@ -224,26 +226,32 @@ void Form1::Timer1_Timer()
 
 void Form1::mousePressEvent(QMouseEvent *event)
 {
-    if (event->button() != Qt::LeftButton)
-        return;
-    // Let the window manager move the window as if its title bar were held; where it will not,
-    // follow the mouse ourselves.
-    if (windowHandle() && windowHandle()->startSystemMove())
-        return;
-    m_dragging = true;
-    m_dragOffset = event->globalPosition().toPoint() - frameGeometry().topLeft();
+    m_drag.press(event->button(), event->globalPosition().toPoint(), frameGeometry().topLeft());
 }
 
 void Form1::mouseMoveEvent(QMouseEvent *event)
 {
-    if (m_dragging && (event->buttons() & Qt::LeftButton))
-        move(event->globalPosition().toPoint() - m_dragOffset);
+    const QPoint pointer = event->globalPosition().toPoint();
+    switch (m_drag.move(event->buttons(), pointer)) {
+    case PanelDrag::Action::StartSystemMove:
+        // The window manager moves the window as if its title bar were held; where it will not,
+        // the panel follows the mouse itself.
+        if (windowHandle() && windowHandle()->startSystemMove())
+            return;
+        m_drag.systemMoveRefused();
+        move(m_drag.topLeftFor(pointer));
+        return;
+    case PanelDrag::Action::FollowPointer:
+        move(m_drag.topLeftFor(pointer));
+        return;
+    case PanelDrag::Action::None:
+        return;
+    }
 }
 
 void Form1::mouseReleaseEvent(QMouseEvent *event)
 {
-    if (event->button() == Qt::LeftButton)
-        m_dragging = false;
+    m_drag.release(event->button());
 }
 
 void Form1::closeEvent(QCloseEvent *event)

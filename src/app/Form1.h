@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/PanelDrag.h"
+
 #include <QPixmap>
 #include <QPoint>
 #include <QWidget>
@@ -68,8 +70,7 @@ private:
 
     Forms &m_forms;
     QPixmap m_picture;
-    bool m_dragging = false;
-    QPoint m_dragOffset;
+    PanelDrag m_drag;
 };
 
 } // namespace app
