@@ -277,7 +277,8 @@ int32_t M_Degit::ShowSetDlg()
     int16_t shift = m_Shift;
     int16_t zeroMode = m_ZeroMode;
     const int32_t result = reslib::Call_dlg100(hwnd(), m_Keta, zeroMode, shift, fillZero);
-    // Whatever the dialog left is taken as it is, confirmed or not.
+    // Whatever the dialog left is taken as it is; a cancelled dialog leaves the values it was
+    // given.
     m_Shift = shift;
     m_FillZero = fillZero;
     m_ZeroMode = zeroMode;

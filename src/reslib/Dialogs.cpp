@@ -100,11 +100,14 @@ int32_t Call_dlg100(QWidget *owner, int16_t keta, int16_t &zeroMode, int16_t &sh
     layout->addLayout(form);
     layout->addWidget(okCancel(&dialog));
 
-    const int result = dialog.exec();
+    // The caller reads the three values back whatever the result, so a cancelled dialog hands
+    // back the ones it was opened with.
+    if (dialog.exec() != QDialog::Accepted)
+        return 0;
     zeroMode = static_cast<int16_t>(zero->currentIndex());
     shift = static_cast<int16_t>(shiftBox->value());
     fillZero = static_cast<int16_t>(fillBox->value());
-    return result == QDialog::Accepted ? 1 : 0;
+    return 1;
 }
 
 int32_t Call_dlg110(QWidget *owner, int32_t /*mode*/, const QString &text)

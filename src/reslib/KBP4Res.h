@@ -16,7 +16,7 @@ class QWidget;
 namespace reslib {
 
 // Digit settings of a seven-segment cell. The three values are read back whatever the result;
-// 1 means the user confirmed.
+// 1 means the user confirmed, and only then do they change.
 int32_t Call_dlg100(QWidget *owner, int16_t keta, int16_t &zeroMode, int16_t &shift,
                     int16_t &fillZero);
 

@@ -1,8 +1,10 @@
 #include "AppFixture.h"
 #include "app/EntryFrame.h"
+#include "app/PanelDrag.h"
 #include "app/TerminationSignals.h"
 #include "controls/M_Degit.h"
 #include "settings/frmOption.h"
+#include "settings/mdlIniIoEx.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -172,14 +174,28 @@ TEST_F(CellSettings, ConfirmedSettingsGoToAllThirtyCellsAndKeepTheirValues)
     }
 }
 
-TEST_F(CellSettings, CancelledDialogLeavesTheOtherCellsAlone)
+TEST_F(CellSettings, CancelledDialogChangesNoCellAndNothingIsSaved)
 {
+    panel().Degit[3]->setValue(120);
     answerCellDialog(2, 2, 2, false);
     emit panel().Degit[3]->DblClick();
-    EXPECT_EQ(panel().Degit[3]->ZeroMode(), 2); // the dialog's values are taken by the cell itself
-    EXPECT_EQ(panel().Degit[4]->ZeroMode(), 0);
-    EXPECT_EQ(panel().Degit[4]->Shift(), 0);
+    for (int i : {3, 4}) {
+        EXPECT_EQ(panel().Degit[i]->ZeroMode(), 0) << i;
+        EXPECT_EQ(panel().Degit[i]->Shift(), 0) << i;
+        EXPECT_EQ(panel().Degit[i]->FillZero(), 0) << i;
+    }
+    EXPECT_EQ(panel().Degit[3]->Value(), DegitValue(120));
     EXPECT_TRUE(console().isEnabled());
+
+    // What the settings file keeps of the cell at exit is what it had before.
+    messages.answers.push_back(platform::MessagePresenter::Answer::Yes);
+    ASSERT_TRUE(console().close());
+    QFile file(settingsFile());
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const settings::IniRecords saved = settings::mdlIniIoEx::decode(file.readAll());
+    EXPECT_EQ(saved.degitCells[2].ZeroMode, 0);
+    EXPECT_EQ(saved.degitCells[2].Shift, 0);
+    EXPECT_EQ(saved.degitCells[2].FillZero, 0);
 }
 
 using EntryFrames = AppFixture;
@@ -266,6 +282,43 @@ TEST_F(PanelDrag, OnlyTheLeftButtonMovesThePanel)
     sendMouse(&panel(), QEvent::MouseMove, Qt::NoButton, Qt::LeftButton, QPoint(80, 60));
     sendMouse(&panel(), QEvent::MouseButtonRelease, Qt::LeftButton, Qt::NoButton, QPoint(80, 60));
     EXPECT_EQ(panel().pos(), start + QPoint(60, 40));
+}
+
+// A click or double-click on the panel never hands the pointer to the window manager; only a
+// press that then travels the drag distance does, once.
+TEST(PanelDragDecision, OnlyAPressThatTravelsTheDragDistanceStartsAMove)
+{
+    using Action = app::PanelDrag::Action;
+    app::PanelDrag drag(10);
+    const QPoint window(100, 100);
+    const QPoint cell(176, 266);
+
+    // A double-click with the usual tremble of the hand.
+    for (int click = 0; click < 2; ++click) {
+        drag.press(Qt::LeftButton, cell, window);
+        EXPECT_EQ(drag.move(Qt::LeftButton, cell + QPoint(3, 2)), Action::None);
+        drag.release(Qt::LeftButton);
+        EXPECT_EQ(drag.move(Qt::NoButton, cell + QPoint(40, 0)), Action::None);
+    }
+
+    // The right button never moves the panel.
+    drag.press(Qt::RightButton, cell, window);
+    EXPECT_EQ(drag.move(Qt::RightButton, cell + QPoint(40, 40)), Action::None);
+
+    drag.press(Qt::LeftButton, cell, window);
+    EXPECT_EQ(drag.move(Qt::LeftButton, cell + QPoint(6, 3)), Action::None);
+    EXPECT_EQ(drag.move(Qt::LeftButton, cell + QPoint(6, 4)), Action::StartSystemMove);
+    EXPECT_EQ(drag.move(Qt::LeftButton, cell + QPoint(20, 4)), Action::None); // the window manager has it
+    drag.release(Qt::LeftButton);
+
+    // Where the window manager refuses, the panel follows with the grabbed point under the pointer.
+    drag.press(Qt::LeftButton, cell, window);
+    EXPECT_EQ(drag.move(Qt::LeftButton, cell + QPoint(30, 0)), Action::StartSystemMove);
+    drag.systemMoveRefused();
+    EXPECT_EQ(drag.move(Qt::LeftButton, cell + QPoint(50, 20)), Action::FollowPointer);
+    EXPECT_EQ(drag.topLeftFor(cell + QPoint(50, 20)), window + QPoint(50, 20));
+    drag.release(Qt::LeftButton);
+    EXPECT_EQ(drag.move(Qt::LeftButton, cell + QPoint(60, 20)), Action::None);
 }
 
 using VersionBox = AppFixture;
