@@ -71,6 +71,22 @@ QLabel *makeLabel(QWidget *parent, const QString &caption, const QRect &geometry
     return l;
 }
 
+// All ten digits of a digit list are in view at once: the rows share the list's height and the
+// digits are drawn as tall as a row.
+void showAllDigits(QListWidget *list)
+{
+    const int rows = list->count();
+    const int rowHeight = (list->height() - 2 * list->frameWidth()) / rows;
+    QFont f = list->font();
+    f.setPixelSize(rowHeight);
+    list->setFont(f);
+    list->setUniformItemSizes(true);
+    for (int row = 0; row < rows; ++row) {
+        list->item(row)->setSizeHint(QSize(list->width() - 2 * list->frameWidth(), rowHeight));
+        list->item(row)->setTextAlignment(Qt::AlignCenter);
+    }
+}
+
 } // namespace
 
 frmCtl::frmCtl(Forms &forms)
@@ -99,10 +115,12 @@ void frmCtl::connectRouteHandlers()
 {
     for (int k = 0; k < 12; ++k)
         connect(CommandButton1[k], &QPushButton::clicked, this, [this, k] { CommandButton1_Click(k); });
+    // A list answers its user's choice of a digit, by mouse or by key, and not the item that
+    // Qt makes current when the list merely takes the focus.
     for (int j = 0; j < 5; ++j)
-        connect(List2[j], &QListWidget::currentRowChanged, this, [this, j] { List2_Click(j); });
+        connect(List2[j], &QListWidget::itemSelectionChanged, this, [this, j] { List2_Click(j); });
     for (int j = 0; j < 3; ++j)
-        connect(List3[j], &QListWidget::currentRowChanged, this, [this, j] { List3_Click(j); });
+        connect(List3[j], &QListWidget::itemSelectionChanged, this, [this, j] { List3_Click(j); });
     for (int i = 0; i < 2; ++i) {
         connect(Command1[i], &QPushButton::clicked, this, [this, i] { Command1_Click(i); });
         connect(Command2[i], &QPushButton::clicked, this, [this, i] { Command2_Click(i); });
@@ -119,6 +137,8 @@ void frmCtl::createRouteEntryFrames()
 {
     createDigitListFrame();
     createKeypadFrame();
+    // The keypad lies on top at design.
+    Frame1[0]->hide();
 }
 
 void frmCtl::createDigitListFrame()
@@ -138,6 +158,7 @@ void frmCtl::createDigitListFrame()
         list->setGeometry(x, 24, 17, 104);
         list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         list->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        showAllDigits(list);
         return list;
     };
     for (int j = 0; j < 5; ++j)
@@ -298,12 +319,22 @@ void frmCtl::createPreviewArea()
 
     // The settings file sets the switch as well as the operator does.
     connect(Check4, &QCheckBox::stateChanged, this, &frmCtl::Check4_Click);
+    showPreviewArea(false);
+}
+
+void frmCtl::showPreviewArea(bool open)
+{
+    // Outside the narrow console the preview's controls are hidden, not only cut off, so that
+    // they take neither the focus nor keys.
+    for (QWidget *w : std::initializer_list<QWidget *>{Label4, Combo1, picSeirikenPrev})
+        w->setVisible(open);
 }
 
 void frmCtl::Check4_Click()
 {
     const bool open = Check4->isChecked();
     setFixedWidth(platform::px((open ? OpenPreviewWidth : HiddenPreviewWidth) - FrameWidth));
+    showPreviewArea(open);
     Check4->setText(open ? QStringLiteral("<<") : QStringLiteral(">>"));
     Check4->setToolTip(open ? QStringLiteral("整理券プレビューを隠します") : QStringLiteral("整理券プレビューを開きます"));
 }
@@ -571,6 +602,10 @@ void frmCtl::Frame1_DblClick(int index)
 {
     EntryMode = static_cast<int16_t>(index);
     Frame1[index]->lower();
+    // The frame underneath is hidden as well as covered, so that its controls take neither the
+    // focus nor keys.
+    Frame1[index]->hide();
+    Frame1[1 - index]->show();
 }
 
 bool frmCtl::QueryUnload()

@@ -151,6 +151,7 @@ private:
     void createSwitches();
     void createTapeGroup();
     void createPreviewArea();
+    void showPreviewArea(bool open);
     void connectRouteHandlers();
     void roundKeypadButtons();
     void releaseKeyRegions();

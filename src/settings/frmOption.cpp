@@ -201,7 +201,11 @@ void frmOption::createPageSelectors()
 
 void frmOption::showPage(int index)
 {
+    // The pages beneath are hidden as well as covered, so that Tab passes through the page
+    // shown only.
     Frame1[index]->raise();
+    for (int i = 0; i < static_cast<int>(Frame1.size()); ++i)
+        Frame1[i]->setVisible(i == index);
 }
 
 void frmOption::createFolderPage()
@@ -406,8 +410,11 @@ void frmOption::createSoundPage()
 
     for (int i = 0; i < 2; ++i) {
         connect(Option5[i], &QRadioButton::toggled, this, [this, i](bool on) {
-            if (on)
-                Frame2[i]->raise();
+            if (!on)
+                return;
+            Frame2[i]->raise();
+            Frame2[i]->show();
+            Frame2[1 - i]->hide();
         });
     }
 }
@@ -503,7 +510,7 @@ void frmOption::applyDesignState()
         g->setEnabled(false);
         g->setVisible(false);
     }
-    Frame1[0]->raise();
+    showPage(0);
 }
 
 void frmOption::Form_Load()
