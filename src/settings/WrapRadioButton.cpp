@@ -24,6 +24,11 @@ void WrapRadioButton::paintEvent(QPaintEvent *)
     painter.drawText(textRect, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, text());
 }
 
+bool WrapRadioButton::hitButton(const QPoint &pos) const
+{
+    return rect().contains(pos);
+}
+
 PageSelector::PageSelector(const QString &text, QWidget *parent) : QRadioButton(text, parent) {}
 
 void PageSelector::paintEvent(QPaintEvent *)
@@ -39,6 +44,11 @@ void PageSelector::paintEvent(QPaintEvent *)
     f.setBold(isChecked());
     painter.setFont(f);
     painter.drawText(rect().adjusted(4, 2, -4, -2), Qt::AlignCenter, lines.join(u'\n'));
+}
+
+bool PageSelector::hitButton(const QPoint &pos) const
+{
+    return rect().contains(pos);
 }
 
 } // namespace settings

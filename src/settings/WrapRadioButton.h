@@ -14,6 +14,8 @@ public:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    // The whole face answers a click, every line of the caption included.
+    bool hitButton(const QPoint &pos) const override;
 };
 
 // An option button drawn as a push button that stays down while selected; its caption breaks
@@ -28,6 +30,8 @@ public:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    // The whole face answers a click, not only where a one-line caption would be.
+    bool hitButton(const QPoint &pos) const override;
 };
 
 } // namespace settings

@@ -1,4 +1,5 @@
 #include "AppFixture.h"
+#include "UserView.h"
 #include "app/mdl731_000.h"
 #include "controls/ChimeiCtl_DX.h"
 #include "controls/M_Degit.h"
@@ -68,6 +69,47 @@ protected:
 
     QTemporaryDir dir;
 };
+
+TEST_F(Options, TabPassesThroughTheShownPageOnly)
+{
+    options().show();
+    for (int page : {0, 4, 5}) {
+        options().Option1[page]->click();
+        const QList<QWidget *> stops = tabStops(&options());
+        ASSERT_FALSE(stops.empty());
+        for (QWidget *w : stops)
+            EXPECT_TRUE(userCanSee(w)) << page << " " << w->objectName().toStdString();
+        if (page == 0) {
+            EXPECT_LE(stops.indexOf(options().Text2[0]), 8) << stops.size();
+        }
+        if (page == 4) {
+            EXPECT_TRUE(stops.contains(options().txtSelectSound[7])); // forward/back sounds in view
+            EXPECT_FALSE(stops.contains(options().txtSelectSound[3]));
+        }
+    }
+    options().hide();
+}
+
+TEST_F(Options, PageButtonsAndTwoLineCaptionsAnswerAClickAnywhereOnTheirFace)
+{
+    options().show();
+    for (int page : {4, 1, 5, 0}) {
+        QRadioButton *selector = options().Option1[page];
+        clickAt(selector, selector->rect().bottomRight() - QPoint(4, 4));
+        EXPECT_TRUE(selector->isChecked()) << page;
+        EXPECT_TRUE(userCanSee(options().Frame1[page])) << page;
+    }
+    options().Option1[4]->click();
+    for (int i : {1, 3}) {
+        if (i == 3)
+            options().Option5[0]->click();
+        QRadioButton *wrapped = options().Option2[i];
+        // On the second line of the caption, right of the middle.
+        clickAt(wrapped, QPoint(wrapped->width() * 2 / 3, wrapped->height() - 5));
+        EXPECT_TRUE(wrapped->isChecked()) << i;
+    }
+    options().hide();
+}
 
 TEST_F(Options, StartUpShowsTheNumbersOneToThirtyInWhite)
 {

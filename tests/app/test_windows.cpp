@@ -1,4 +1,5 @@
 #include "AppFixture.h"
+#include "UserView.h"
 #include "app/EntryFrame.h"
 #include "app/PanelDrag.h"
 #include "app/TerminationSignals.h"
@@ -15,6 +16,8 @@
 #include <QDialog>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QScreen>
@@ -96,6 +99,53 @@ TEST_F(StartUp, PanelCaptionNamesTheModelAndTheConsoleKeepsItsOwn)
     EXPECT_TRUE(panel().windowTitle().startsWith(QStringLiteral("ハルネケーション - 型番:")));
     EXPECT_TRUE(panel().windowTitle().endsWith(QStringLiteral("型番:test_app")));
     EXPECT_EQ(console().windowTitle(), QStringLiteral("集中操作盤"));
+}
+
+TEST_F(StartUp, NoSoundAndTabReachesOnlyTheControlsInView)
+{
+    console().activateWindow();
+    QApplication::processEvents();
+    // Keypad in view, then the digit lists, then the console widened for the preview.
+    for (int step = 0; step < 3; ++step) {
+        if (step == 1)
+            console().Frame1_DblClick(1);
+        if (step == 2)
+            console().Check4->setChecked(true);
+        const QList<QWidget *> stops = tabStops(&console());
+        ASSERT_GE(stops.size(), 3) << step;
+        for (QWidget *w : stops)
+            EXPECT_TRUE(userCanSee(w)) << step << " " << w->objectName().toStdString();
+        EXPECT_EQ(stops.contains(console().Combo1), step == 2);
+        EXPECT_EQ(stops.contains(console().List2[0]), step > 0);
+    }
+    // Passing through the digit lists chooses no digit.
+    EXPECT_TRUE(played.empty());
+}
+
+TEST_F(StartUp, DigitListsShowAllTenDigitsAndAnswerTheUsersChoice)
+{
+    forms->options().txtSelectSound[0]->setText(QStringLiteral("/section.wav"));
+    forms->options().txtSelectSound[1]->setText(QStringLiteral("/route.wav"));
+    console().Frame1_DblClick(1);
+    for (QListWidget *list : {console().List2[0], console().List2[4], console().List3[2]}) {
+        for (int row = 0; row < 10; ++row)
+            EXPECT_TRUE(list->viewport()->rect().contains(list->visualItemRect(list->item(row))))
+                << list->objectName().toStdString() << " " << row;
+    }
+
+    // The focus alone chooses nothing; a key or a click does.
+    console().List2[0]->setFocus(Qt::TabFocusReason);
+    EXPECT_TRUE(played.empty());
+    QKeyEvent down(QEvent::KeyPress, Qt::Key_Down, Qt::NoModifier);
+    QApplication::sendEvent(console().List2[0], &down);
+    ASSERT_EQ(played.size(), 1u);
+    EXPECT_EQ(played[0].path, QStringLiteral("/route.wav"));
+
+    QListWidget *section = console().List3[1];
+    clickAt(section->viewport(), section->visualItemRect(section->item(9)).center());
+    ASSERT_EQ(played.size(), 2u);
+    EXPECT_EQ(played[1].path, QStringLiteral("/section.wav"));
+    EXPECT_EQ(section->currentItem()->text(), QStringLiteral("9"));
 }
 
 TEST_F(StartUp, ButtonsThatNeedARouteStartDisabled)
