@@ -120,14 +120,14 @@ void setRoute(Forms &forms, int frame)
         request.section = fare::SectionFromText(selectedDigits(console.List3.data(), 3));
     }
 
-    // The route's broadcast data is read before its fare data is looked at.
-    loadBroadcastData(forms, broadcastFolder, fare::RouteKey(request.routeNo));
-
     fare::RouteDecision decision = forms.route().SetRoute(request);
     if (!decision.accepted()) {
         showMessage(forms, decision.message);
         return;
     }
+    // The tape takes the new route's broadcast data only once its fare data is accepted, so
+    // that a refused route leaves the tape with the route still loaded.
+    loadBroadcastData(forms, broadcastFolder, fare::RouteKey(request.routeNo));
 
     showSelectingMessage(forms);
     lampTest(forms);

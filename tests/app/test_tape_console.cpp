@@ -45,10 +45,13 @@ protected:
 
     void prepareSettings() override {}
 
-    void setRoute(const QString &route)
+    void setRoute(const QString &route, const QString &section = QString())
     {
         console().CommandButton1[10]->click();
         for (QChar c : route)
+            console().CommandButton1[c.digitValue()]->click();
+        console().CommandButton1[11]->click();
+        for (QChar c : section)
             console().CommandButton1[c.digitValue()]->click();
         console().Command1[1]->click();
     }
@@ -115,6 +118,20 @@ TEST_F(TapeWithSpeech, NextAnnouncesAndCarriesTheFaresAlong)
     EXPECT_EQ(forms->route().CurIndex(), 1);
     console().cmdTapeStop->click();
     EXPECT_EQ(speech.last(), QStringLiteral("stop"));
+}
+
+TEST_F(TapeWithSpeech, ARefusedRouteLeavesTheTapeWithTheLoadedRoute)
+{
+    setRoute(QStringLiteral("1"));
+    console().cmdTapeNext->click();
+    // Route 2 has broadcast data, but its fare data has no section 99.
+    setRoute(QStringLiteral("2"), QStringLiteral("99"));
+    ASSERT_EQ(messages.shown.size(), 1u);
+    console().cmdTapeNext->click();
+    EXPECT_EQ(spoken().last(), QStringLiteral("次は、中央通りです。お降りの方はお知らせください。"));
+    EXPECT_EQ(forms->route().CurIndex(), 1); // the fares stepped along on route 1
+    console().cmdTapeNext->click();
+    EXPECT_EQ(spoken().last(), QStringLiteral("次は、本町二丁目です。お降りの方はお知らせください。"));
 }
 
 TEST_F(TapeWithSpeech, DisplayClearDisablesTheTapeAndReleaseBringsItBack)
