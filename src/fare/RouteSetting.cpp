@@ -4,6 +4,7 @@
 #include "fare/RoutePath.h"
 
 #include "platform/Cp932.h"
+#include "platform/FileErrorText.h"
 
 #include <QFileInfo>
 
@@ -103,7 +104,10 @@ RouteDecision DecideRoute(const RouteRequest &request)
     const Hy3Content content = Hy3Reader::ReadFile(d.filePath, MaxRows);
     switch (content.problem) {
     case Hy3Problem::CannotOpen:
-        return Refuse(std::move(d), RouteOutcome::ReadError, ReadErrorMessage(content.systemError));
+        // The reader's own reason is the system's English; the message is Japanese.
+        return Refuse(std::move(d), RouteOutcome::ReadError,
+                      ReadErrorMessage(d.filePath + QStringLiteral(" : ")
+                                       + platform::FileErrorText::of(QFileDevice::OpenError, d.filePath)));
     case Hy3Problem::NoCount:
         return Refuse(std::move(d), RouteOutcome::Truncated, TruncatedMessage(0));
     default:

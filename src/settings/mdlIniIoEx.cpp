@@ -3,6 +3,7 @@
 #include "settings/IniJsonDump.h"
 #include "settings/IniReader.h"
 #include "settings/IniWriter.h"
+#include "platform/FileErrorText.h"
 
 #include <QDir>
 #include <QFile>
@@ -11,7 +12,6 @@
 #include <QSaveFile>
 
 #include <cerrno>
-#include <cstring>
 
 namespace settings {
 namespace {
@@ -42,7 +42,7 @@ IniStatus::Code codeFor(QFileDevice::FileError error)
 IniStatus fileFailure(const QFileDevice &file, const QString &path)
 {
     const IniStatus::Code code = codeFor(file.error());
-    return IniStatus::failure(code, describe(code, path, file.errorString()));
+    return IniStatus::failure(code, describe(code, path, platform::FileErrorText::of(file.error(), path)));
 }
 
 // A write that stops part way leaves Qt without a reason ("Unknown error"); the system's
@@ -53,7 +53,7 @@ IniStatus writeFailure(const QFileDevice &file, const QString &path, int error)
         return fileFailure(file, path);
     const bool noRoom = error == ENOSPC || error == EFBIG || error == EDQUOT;
     const IniStatus::Code code = noRoom ? IniStatus::DiskFull : IniStatus::DeviceIoError;
-    return IniStatus::failure(code, describe(code, path, QString::fromLocal8Bit(std::strerror(error))));
+    return IniStatus::failure(code, describe(code, path, platform::FileErrorText::ofSystemError(error)));
 }
 
 } // namespace

@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -127,6 +128,31 @@ TEST_F(IniFile, SaveThatRunsOutOfRoomLeavesTheOldFile)
         << status.message().toStdString();
     EXPECT_EQ(readAll(path()), old);
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("731.in4")});
+}
+
+// The descriptions the user reads are Japanese through and through, apart from the file's name.
+TEST_F(IniFile, FailuresAreDescribedInJapanese)
+{
+    auto latinWords = [this](const IniStatus &status) {
+        QString text = status.description;
+        text.remove(QDir::toNativeSeparators(path()));
+        return text.contains(QRegularExpression(QStringLiteral("[A-Za-z]{3,}")));
+    };
+
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("731.in4"))); // a folder where the file should be
+    const IniStatus folder = mdlIniIoEx::load(path()).status;
+    ASSERT_TRUE(folder.failed());
+    EXPECT_FALSE(latinWords(folder)) << folder.description.toStdString();
+    EXPECT_TRUE(folder.description.contains(QStringLiteral("フォルダー"))) << folder.description.toStdString();
+    ASSERT_TRUE(QDir(dir.path()).rmdir(QStringLiteral("731.in4")));
+
+    IniStatus full;
+    {
+        FileSizeLimit limit(300);
+        full = mdlIniIoEx::save(sampleRecords(), path());
+    }
+    ASSERT_TRUE(full.failed());
+    EXPECT_FALSE(latinWords(full)) << full.description.toStdString();
 }
 
 TEST_F(IniFile, SaveIntoAReadOnlyFolderLeavesTheOldFile)
