@@ -3,6 +3,7 @@
 #include "app/Forms.h"
 #include "app/ModuleCalls.h"
 #include "app/PanelLayout.h"
+#include "app/ScreenFit.h"
 #include "app/frmCtl.h"
 #include "controls/ChimeiCtl_DX.h"
 #include "controls/DegitFonts.h"
@@ -171,14 +172,16 @@ void Form1::applyRoundedOutline()
 
 void Form1::GetFormInfo(settings::FormInfo &info) const
 {
-    info.PanelLeft = platform::twips(x());
-    info.PanelTop = platform::twips(y());
+    const QPoint stored = m_placement.twipsToStore(pos());
+    info.PanelLeft = stored.x();
+    info.PanelTop = stored.y();
 }
 
 void Form1::SetFormInfo(const settings::FormInfo &info)
 {
-    move(px(info.PanelLeft), y());
-    move(x(), px(info.PanelTop));
+    // A position on no screen (another monitor, a damaged file) would leave the panel where no
+    // one can reach it.
+    move(m_placement.stored(QPoint(info.PanelLeft, info.PanelTop), frameGeometry(), QMargins(), ScreenFit::screenAreas()));
 }
 
 void Form1::setPicture(const QPixmap &picture)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/PanelDrag.h"
+#include "app/WindowPlacement.h"
 
 #include <QPixmap>
 #include <QPoint>
@@ -71,6 +72,7 @@ private:
     Forms &m_forms;
     QPixmap m_picture;
     PanelDrag m_drag;
+    WindowPlacement m_placement;
 };
 
 } // namespace app

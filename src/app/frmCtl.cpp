@@ -6,6 +6,7 @@
 #include "app/ModuleCalls.h"
 #include "app/PanelUpdate.h"
 #include "app/RouteEntry.h"
+#include "app/ScreenFit.h"
 #include "app/UserPicture.h"
 #include "app/mdl731_000.h"
 #include "controls/ChimeiCtl_DX.h"
@@ -35,6 +36,7 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QScrollBar>
+#include <QWindow>
 
 namespace app {
 
@@ -333,7 +335,15 @@ void frmCtl::showPreviewArea(bool open)
 void frmCtl::Check4_Click()
 {
     const bool open = Check4->isChecked();
-    setFixedWidth(platform::px((open ? OpenPreviewWidth : HiddenPreviewWidth) - FrameWidth));
+    const int clientWidth = platform::px((open ? OpenPreviewWidth : HiddenPreviewWidth) - FrameWidth);
+    const QRect frame = windowFrame();
+    const int frameWidth = clientWidth + frame.width() - width();
+    // The wider console grows leftwards where it would not fit on the screen.
+    const QRect placed = open ? m_placement.widened(frame, frameWidth, screen()->geometry())
+                              : m_placement.narrowed(frame, frameWidth);
+    if (placed.topLeft() != frame.topLeft())
+        move(placed.topLeft());
+    setFixedWidth(clientWidth);
     showPreviewArea(open);
     Check4->setText(open ? QStringLiteral("<<") : QStringLiteral(">>"));
     Check4->setToolTip(open ? QStringLiteral("整理券プレビューを隠します") : QStringLiteral("整理券プレビューを開きます"));
@@ -341,6 +351,18 @@ void frmCtl::Check4_Click()
 
 bool frmCtl::eventFilter(QObject *watched, QEvent *event)
 {
+    if (watched == windowHandle()) {
+        switch (event->type()) {
+        case QEvent::Expose:
+        case QEvent::Move:
+        case QEvent::Resize:
+            followWindowFrame();
+            break;
+        default:
+            break;
+        }
+        return false;
+    }
     if (watched == picSeirikenPrev && event->type() == QEvent::MouseButtonPress) {
         const auto *press = static_cast<QMouseEvent *>(event);
         if (press->button() == Qt::RightButton) {
@@ -417,10 +439,40 @@ void frmCtl::moveToBottomRight()
     const QScreen *screen = QGuiApplication::primaryScreen();
     if (!screen)
         return;
-    const QRect area = screen->geometry();
-    const QRect frame = frameGeometry();
-    const QPoint frameOffset = pos() - frame.topLeft();
-    move(area.right() + 1 - frame.width() + frameOffset.x(), area.bottom() + 1 - frame.height() + frameOffset.y());
+    move(m_placement.bottomRight(windowFrame(), windowFrameMargins(), screen->geometry()));
+}
+
+QMargins frmCtl::windowFrameMargins() const
+{
+    // Asked of the window itself: the widget's own copy is brought up to date only when the
+    // window moves, and a window manager may frame the console without moving it.
+    const QWindow *window = windowHandle();
+    return window ? window->frameMargins() : QMargins();
+}
+
+QRect frmCtl::windowFrame() const
+{
+    // The window's own geometry is already up to date when the window hears of a move; the
+    // widget's follows after.
+    const QWindow *window = windowHandle();
+    return window ? window->frameGeometry() : geometry();
+}
+
+void frmCtl::followWindowFrame()
+{
+    if (const std::optional<QPoint> to = m_placement.frameChanged(windowFrame(), windowFrameMargins()))
+        move(*to);
+}
+
+void frmCtl::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    // The window manager frames the console after it is shown; the window hears of it when it
+    // is exposed or moved.
+    if (QWindow *window = windowHandle(); window && !m_watchingWindow) {
+        window->installEventFilter(this);
+        m_watchingWindow = true;
+    }
 }
 
 void frmCtl::Option4_Click(int16_t &index)
@@ -457,8 +509,9 @@ void frmCtl::Option4_Click(int16_t &index)
 
 void frmCtl::GetCtrlDataInfo(settings::CtrlDataInfo &info) const
 {
-    info.CtlLeft = platform::twips(x());
-    info.CtlTop = platform::twips(y());
+    const QPoint stored = m_placement.twipsToStore(windowFrame().topLeft());
+    info.CtlLeft = stored.x();
+    info.CtlTop = stored.y();
     info.ScrollSpeed = HScroll1[0]->value();
     info.ScrollWait = HScroll1[1]->value();
     info.EntryMode = EntryMode;
@@ -469,8 +522,10 @@ void frmCtl::GetCtrlDataInfo(settings::CtrlDataInfo &info) const
 settings::IniStatus frmCtl::SetCtrlDataInfo(const settings::CtrlDataInfo &info)
 {
     using namespace settings::OptionCopy;
-    move(platform::px(info.CtlLeft), y());
-    move(x(), platform::px(info.CtlTop));
+    // A position on no screen (another monitor, a damaged file) would leave the console where
+    // no one can reach it.
+    move(m_placement.stored(QPoint(info.CtlLeft, info.CtlTop), windowFrame(), windowFrameMargins(),
+                            ScreenFit::screenAreas()));
     // A value equal to the bar's own changes nothing, so the display keeps its defaults then.
     for (const auto &[bar, value] : {std::pair{0, info.ScrollSpeed}, std::pair{1, info.ScrollWait}}) {
         const settings::IniStatus status = setScrollValue(HScroll1[bar], static_cast<int16_t>(value));

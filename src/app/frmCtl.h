@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/WindowPlacement.h"
+
 #include <QRegion>
 #include <QWidget>
 #include <array>
@@ -140,6 +142,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void showEvent(QShowEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
@@ -155,8 +158,15 @@ private:
     void connectRouteHandlers();
     void roundKeypadButtons();
     void releaseKeyRegions();
+    // The window manager's frame round the console, zero before it has framed it.
+    QMargins windowFrameMargins() const;
+    // The console with the window manager's frame round it.
+    QRect windowFrame() const;
+    void followWindowFrame();
 
     Forms &m_forms;
+    WindowPlacement m_placement;
+    bool m_watchingWindow = false;
 };
 
 } // namespace app

@@ -9,10 +9,12 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QRandomGenerator>
+#include <QScreen>
 #include <QScrollBar>
 
 using controls::DegitValue;
@@ -109,7 +111,12 @@ TEST_F(WithSettings, StartUpRestoresTheOptionsTheConsoleAndThePanel)
     EXPECT_EQ(panel().ChimeiCtl->ScrollStartWait(), 1200);
     EXPECT_TRUE(console().Check2->isChecked());
     EXPECT_EQ(console().EntryMode, 1);
-    EXPECT_EQ(console().pos(), QPoint(2000, 400));
+    // The console's place (2000, 400) lies off this screen: it comes wholly onto the screen, as
+    // near to it as it can.
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    EXPECT_TRUE(screen.contains(console().frameGeometry())) << console().frameGeometry().x();
+    EXPECT_EQ(console().frameGeometry().right(), screen.right());
+    EXPECT_EQ(console().pos().y(), 400);
     EXPECT_EQ(panel().pos(), QPoint(100, 200));
     // The panel shows what the options say.
     EXPECT_FALSE(panel().lblSeiriNum[3]->isVisible());
@@ -128,14 +135,42 @@ TEST_F(WithSettings, ClosingWritesBackWhatWasRead)
 {
     messages.answers.push_back(platform::MessagePresenter::Answer::Yes);
     ASSERT_TRUE(console().close());
+    // The console's position off this screen too, since no one moved the console.
+    EXPECT_EQ(readFile(settingsFile()), written);
+}
+
+TEST_F(WithSettings, AWindowTheUserMovedIsStoredWhereItIsNow)
+{
+    console().move(console().pos() - QPoint(100, 100));
+    panel().move(30, 45);
+    messages.answers.push_back(platform::MessagePresenter::Answer::Yes);
+    ASSERT_TRUE(console().close());
     const IniRecords saved = mdlIniIoEx::decode(readFile(settingsFile()));
-    IniRecords expected = records;
-    // Positions depend on the screen the windows were put on.
-    expected.ctrlData.CtlLeft = saved.ctrlData.CtlLeft;
-    expected.ctrlData.CtlTop = saved.ctrlData.CtlTop;
-    expected.form = saved.form;
-    EXPECT_EQ(saved, expected);
-    EXPECT_EQ(readFile(settingsFile()).size(), written.size());
+    EXPECT_EQ(saved.ctrlData.CtlLeft, console().x() * 15);
+    EXPECT_EQ(saved.ctrlData.CtlTop, 300 * 15);
+    EXPECT_EQ(saved.form.PanelLeft, 30 * 15);
+    EXPECT_EQ(saved.form.PanelTop, 45 * 15);
+}
+
+// Damaged positions, far off every screen, never leave a window out of reach.
+class FarOffPositions : public WithSettings
+{
+protected:
+    void prepareSettings() override
+    {
+        records.ctrlData.CtlLeft = 45000;
+        records.ctrlData.CtlTop = -2000000000;
+        records.form = {-90000, 2000000000};
+        WithSettings::prepareSettings();
+    }
+};
+
+TEST_F(FarOffPositions, BringTheWindowsWhollyOntoTheScreen)
+{
+    const QRect screen = QGuiApplication::primaryScreen()->geometry();
+    EXPECT_TRUE(screen.contains(console().frameGeometry()));
+    EXPECT_TRUE(screen.contains(panel().frameGeometry()));
+    EXPECT_EQ(panel().frameGeometry().bottomLeft(), screen.bottomLeft());
 }
 
 TEST_F(AppFixture, WithoutASettingsFileTheCellsKeepZeroAndNothingIsShown)

@@ -272,15 +272,20 @@ TEST_F(TicketPlugins, TheSwitchOpensAndHidesThePreview)
     EXPECT_GE(console().picSeirikenPrev->x(), narrow.width());
     EXPECT_EQ(console().Check4->text(), QStringLiteral(">>"));
 
+    // The console starts in the screen's bottom-right corner, so it grows leftwards and stays
+    // wholly on the screen; hidden again, it is back in its corner.
+    const QRect corner = console().frameGeometry();
     console().Check4->click();
     EXPECT_EQ(console().width(), 594); // 9000 twips less the frame
     EXPECT_EQ(console().minimumWidth(), console().maximumWidth());
     EXPECT_EQ(console().Check4->text(), QStringLiteral("<<"));
     EXPECT_EQ(console().Check4->toolTip(), QStringLiteral("整理券プレビューを隠します"));
     EXPECT_EQ(console().height(), narrow.height());
+    EXPECT_EQ(console().frameGeometry().topRight(), corner.topRight());
 
     console().Check4->click();
     EXPECT_EQ(console().width(), 353);
+    EXPECT_EQ(console().frameGeometry(), corner);
     EXPECT_EQ(console().Check4->text(), QStringLiteral(">>"));
     EXPECT_EQ(console().Check4->toolTip(), QStringLiteral("整理券プレビューを開きます"));
 

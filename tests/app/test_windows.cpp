@@ -2,6 +2,8 @@
 #include "UserView.h"
 #include "app/EntryFrame.h"
 #include "app/PanelDrag.h"
+#include "app/ScreenFit.h"
+#include "app/WindowPlacement.h"
 #include "app/TerminationSignals.h"
 #include "controls/M_Degit.h"
 #include "settings/frmOption.h"
@@ -369,6 +371,62 @@ TEST(PanelDragDecision, OnlyAPressThatTravelsTheDragDistanceStartsAMove)
     EXPECT_EQ(drag.topLeftFor(cell + QPoint(50, 20)), window + QPoint(50, 20));
     drag.release(Qt::LeftButton);
     EXPECT_EQ(drag.move(Qt::LeftButton, cell + QPoint(60, 20)), Action::None);
+}
+
+// A second monitor to the right of the first, one above it, and what becomes of frames that lie
+// partly or wholly off them.
+TEST(ScreenFitting, FramesComeWhollyOntoTheNearestScreen)
+{
+    using app::ScreenFit::onScreen;
+    const QList<QRect> screens{QRect(0, 0, 1600, 1000), QRect(1600, 0, 1920, 1080), QRect(0, -900, 1600, 900)};
+    const QSize console(355, 194);
+
+    const QRect onSecond(QPoint(3000, 800), console);
+    EXPECT_EQ(onScreen(onSecond, screens), onSecond);
+    const QRect onTop(QPoint(100, -900), console);
+    EXPECT_EQ(onScreen(onTop, screens), onTop);
+    // Straddling two screens: onto the one it overlaps most.
+    EXPECT_EQ(onScreen(QRect(QPoint(1500, 500), console), screens).topLeft(), QPoint(1600, 500));
+    EXPECT_EQ(onScreen(QRect(QPoint(1400, 500), console), screens).topLeft(), QPoint(1600 - 355, 500));
+    // Far to the right of every screen (60000 twips): to the right edge of the nearest.
+    EXPECT_EQ(onScreen(QRect(QPoint(60000 / 15, 100), console), screens).topLeft(), QPoint(3520 - 355, 100));
+    // Below and to the left of every screen: the bottom-left corner of the nearest.
+    EXPECT_EQ(onScreen(QRect(QPoint(-6000, 2000), console), screens).topLeft(), QPoint(0, 1000 - 194));
+    EXPECT_EQ(onScreen(QRect(QPoint(-6000, 133333333), console), screens).topLeft(), QPoint(1600, 1080 - 194));
+    // Larger than its screen: the top left stays on it.
+    EXPECT_EQ(onScreen(QRect(-50, -950, 2000, 1200), screens).topLeft(), QPoint(0, -900));
+
+    // Widening near the right edge grows leftwards, never past the left edge.
+    using app::ScreenFit::widened;
+    EXPECT_EQ(widened(QRect(1245, 806, 355, 194), 596, screens[0]), QRect(1004, 806, 596, 194));
+    EXPECT_EQ(widened(QRect(100, 806, 355, 194), 596, screens[0]), QRect(100, 806, 596, 194));
+    EXPECT_EQ(widened(QRect(1245, 806, 355, 194), 1700, screens[0]).left(), 0);
+}
+
+// The console placed before the window manager framed it is placed again once the frame is
+// known; a stored position brought onto a screen is written back unchanged until the user moves
+// the window.
+TEST(WindowPlacementRules, FollowTheFrameAndKeepTheStoredValue)
+{
+    const QRect screen(0, 0, 1600, 1000);
+    app::WindowPlacement corner;
+    const QPoint first = corner.bottomRight(QRect(0, 0, 353, 173), QMargins(), screen);
+    EXPECT_EQ(first, QPoint(1247, 827));
+    // Framed: 1 pixel of border and a 20-pixel title bar.
+    const QRect framed(first, QSize(355, 194));
+    EXPECT_EQ(corner.frameChanged(framed, QMargins(1, 20, 1, 1)), std::optional<QPoint>(QPoint(1245, 806)));
+    EXPECT_EQ(corner.frameChanged(QRect(QPoint(1245, 806), QSize(357, 200)), QMargins(2, 25, 2, 1)), std::nullopt);
+
+    app::WindowPlacement stored;
+    const QPoint placed = stored.stored(QPoint(45000, 3000), QRect(0, 0, 353, 173), QMargins(), {screen});
+    EXPECT_EQ(placed, QPoint(1600 - 353, 200));
+    // Framed round the window where it was: the frame goes where the window was placed.
+    EXPECT_EQ(stored.frameChanged(QRect(placed - QPoint(1, 20), QSize(355, 194)), QMargins(1, 20, 1, 1)),
+              std::optional<QPoint>(QPoint(1245, 200)));
+    EXPECT_EQ(stored.twipsToStore(QPoint(1245, 200)), QPoint(45000, 3000));
+    const QRect wide = stored.widened(QRect(1245, 200, 355, 194), 596, screen);
+    EXPECT_EQ(stored.twipsToStore(wide.topLeft()), QPoint(45000, 3000));
+    EXPECT_EQ(stored.twipsToStore(wide.topLeft() - QPoint(10, 0)), QPoint((1004 - 10) * 15, 3000));
 }
 
 using VersionBox = AppFixture;
