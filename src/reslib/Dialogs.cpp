@@ -1,6 +1,7 @@
 #include "reslib/KBP4Res.h"
 
 #include "platform/Cp932.h"
+#include "reslib/JapaneseFileColumns.h"
 
 #include <QCalendarWidget>
 #include <QColorDialog>
@@ -180,6 +181,7 @@ QString Kb3FileDlg(QWidget *owner, int32_t /*flags*/, const QByteArray &filter,
     dialog.setObjectName(QStringLiteral("kb3FileDlg"));
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setProxyModel(new JapaneseFileColumns(&dialog));
     if (!initialName.isEmpty())
         dialog.selectFile(initialName);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
@@ -194,6 +196,7 @@ QString Kb3FolderDlg(QWidget *owner, const QString &title)
     dialog.setFileMode(QFileDialog::Directory);
     dialog.setOption(QFileDialog::ShowDirsOnly);
     dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setProxyModel(new JapaneseFileColumns(&dialog));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
     return dialog.selectedFiles().constFirst();
