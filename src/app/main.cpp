@@ -17,8 +17,9 @@ int main(int argc, char **argv)
 {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("731"));
-    // No display name: Qt would append it to every window title, and the titles are the
-    // windows' own. Message boxes without a title of their own carry "ハルネVer4" themselves.
+    // No application display name: Qt would append it to every window title, and the titles are
+    // the windows' own. Message boxes without a title of their own carry "ハルネVer4" themselves.
+    // Qt's own dialogs speak Japanese, whatever the user's locale.
     platform::JapaneseQt::install(application);
     QApplication::setFont(QFont(QStringLiteral("IPAPGothic"), 9));
     QApplication::setQuitOnLastWindowClosed(false);
