@@ -40,13 +40,16 @@ fail() {
 
 note() { echo "ok: $*"; }
 
-# Polls a command until it succeeds; fails the run after `seconds`.
+# Polls a command until it succeeds; fails the run after `seconds`. A check may leave what it
+# saw last in `seen`, for the message.
+seen=
 wait_for() {
   local seconds=$1 what=$2
   shift 2
   local deadline=$((SECONDS + seconds))
+  seen=
   until "$@" >/dev/null 2>&1; do
-    ((SECONDS < deadline)) || fail "$what (waited ${seconds}s)"
+    ((SECONDS < deadline)) || fail "$what (waited ${seconds}s${seen:+; saw $seen})"
     sleep 0.1
   done
 }
@@ -102,8 +105,12 @@ frame_right_bottom() { # prints "right bottom width" of the console's frame
   read -r x y w h < <(xwininfo -id "$f" | awk '/Absolute upper-left X/ {x=$4} /Absolute upper-left Y/ {y=$4} /Width:/ {w=$2} /Height:/ {h=$2} END {print x, y, w, h}')
   echo "$((x + w)) $((y + h)) $w"
 }
-frame_flush() { read -r r b w < <(frame_right_bottom); [ "$r" = 1600 ] && [ "$b" = 1000 ] && [ "${1:-0}" -lt "$w" ]; }
-wait_for 30 "the console's frame sits flush in the bottom-right corner ($(frame_right_bottom))" frame_flush 0
+frame_flush() {
+  read -r r b w < <(frame_right_bottom)
+  seen="frame right $r, bottom $b, width $w"
+  [ "$r" = 1600 ] && [ "$b" = 1000 ] && [ "${1:-0}" -lt "$w" ]
+}
+wait_for 30 "the console's frame sits flush in the bottom-right corner" frame_flush 0
 note "the console's frame is flush in the bottom-right corner"
 
 # --- a double-click on fare cell 1 opens its settings dialog; Escape cancels it ---
@@ -133,6 +140,7 @@ done
 xdotool mouseup 1
 panel_moved() {
   read -r nx ny < <(xwininfo -id "$panel" | awk '/Absolute upper-left X/ {x=$4} /Absolute upper-left Y/ {y=$4} END {print x, y}')
+  seen="panel at $nx,$ny"
   [ $((nx - px)) -ge 50 ] && [ $((ny - py)) -ge 25 ]
 }
 wait_for 10 "dragging the panel moves it" panel_moved
@@ -140,7 +148,7 @@ note "dragging the panel moves it"
 
 # --- ">>" opens the preview: the wider console grows leftwards and stays flush ---
 xdotool mousemove --window "$console" 168 160 click 1
-wait_for 10 "the wider console stays flush in the corner ($(frame_right_bottom))" frame_flush 500
+wait_for 10 "the wider console stays flush in the corner" frame_flush 500
 note "the preview grows leftwards"
 
 # --- the options dialog carries its own title ---
