@@ -1,5 +1,6 @@
 #include "settings/mdlIniIoEx.h"
 
+#include "platform/AtomicFile.h"
 #include "settings/IniJsonDump.h"
 #include "settings/IniReader.h"
 #include "settings/IniWriter.h"
@@ -8,10 +9,8 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonDocument>
-#include <QSaveFile>
 
 #include <cerrno>
-#include <cstring>
 
 namespace settings {
 namespace {
@@ -45,15 +44,25 @@ IniStatus fileFailure(const QFileDevice &file, const QString &path)
     return IniStatus::failure(code, describe(code, path, file.errorString()));
 }
 
-// A write that stops part way leaves Qt without a reason ("Unknown error"); the system's
-// own reason is still in errno, and a full disk or quota deserves to be named as such.
-IniStatus writeFailure(const QFileDevice &file, const QString &path, int error)
+IniStatus::Code codeFor(int error)
 {
-    if (error == 0)
-        return fileFailure(file, path);
-    const bool noRoom = error == ENOSPC || error == EFBIG || error == EDQUOT;
-    const IniStatus::Code code = noRoom ? IniStatus::DiskFull : IniStatus::DeviceIoError;
-    return IniStatus::failure(code, describe(code, path, QString::fromLocal8Bit(std::strerror(error))));
+    switch (error) {
+    case ENOSPC:
+    case EFBIG:
+    case EDQUOT:
+        return IniStatus::DiskFull;
+    case EACCES:
+    case EPERM:
+    case EROFS:
+        return IniStatus::PermissionDenied;
+    case ENOENT:
+    case ENOTDIR:
+    case EISDIR:
+    case ENAMETOOLONG:
+        return IniStatus::PathAccessError;
+    default:
+        return IniStatus::DeviceIoError;
+    }
 }
 
 } // namespace
@@ -92,25 +101,19 @@ IniStatus mdlIniIoEx::save(const IniRecords &records, const QString &path)
     if (path.isEmpty())
         return IniStatus::failure(IniStatus::BadFileName, IniStatus::codeText(IniStatus::BadFileName));
 
+    return writeFile(path, bytes);
+}
+
+IniStatus mdlIniIoEx::writeFile(const QString &path, const QByteArray &bytes)
+{
     const QString folder = QFileInfo(path).absolutePath();
     if (!QDir().mkpath(folder))
         return IniStatus::failure(IniStatus::PathAccessError, describe(IniStatus::PathAccessError, folder));
-
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return fileFailure(file, path);
-    // Flushed here and checked, because commit() renames the temporary file over the old one
-    // even when its own final flush could not write everything (seen with Qt 6.4), which
-    // would replace good settings with a cut-off file.
-    errno = 0;
-    if (file.write(bytes) != bytes.size() || !file.flush()) {
-        const IniStatus status = writeFailure(file, path, errno);
-        file.cancelWriting();
-        return status;
-    }
-    if (!file.commit())
-        return fileFailure(file, path);
-    return IniStatus::success();
+    const platform::AtomicFile::Result written = platform::AtomicFile::write(path, bytes);
+    if (written.ok())
+        return IniStatus::success();
+    const IniStatus::Code code = codeFor(written.error);
+    return IniStatus::failure(code, describe(code, path, written.reason));
 }
 
 IniLoadResult mdlIniIoEx::load(const QString &path)

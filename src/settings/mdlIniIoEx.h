@@ -41,10 +41,13 @@ public:
     // Records from any byte string: fields past the end read as 0, texts as empty.
     static IniRecords decode(const QByteArray &bytes, IniDecodeInfo *info = nullptr);
 
-    // Replaces the file at `path` in one step: the records go to a temporary file in the same
-    // folder, which is flushed to disk and then renamed over the old one, so that a failed
-    // save leaves the previous file as it was. Creates a missing folder.
+    // Replaces the file at `path` in one step (see writeFile), so that a failed save leaves
+    // the previous file as it was.
     static IniStatus save(const IniRecords &records, const QString &path);
+
+    // Replaces the file at `path` with `bytes` through platform::AtomicFile, creating a missing
+    // folder; a failure carries its number and the system's reason.
+    static IniStatus writeFile(const QString &path, const QByteArray &bytes);
 
     // Reads the file at `path`. A missing file (or an empty name) gives a Missing status,
     // which callers pass over silently; a file that cannot be read gives Failed. A short or
