@@ -627,6 +627,8 @@ void frmOption::Command1_Click()
     const int previousChoice = companies->currentIndex();
     companies->clear();
 
+    // Choosing a plug-in again gives it another chance after a crash.
+    reslib::AllowPlugin(file);
     if (SetPlgin(file) != 0) {
         txtSeiriPlgDir->setText(file);
         return;
@@ -649,7 +651,8 @@ int32_t frmOption::SetPlgin(const QString &file)
 {
     if (file.isEmpty())
         return 0;
-    const QByteArray plugin = platform::Cp932::fromUnicode(file);
+    // Opened by its real name: only the texts handed to a plug-in are code-page bytes.
+    const QString &plugin = file;
     reslib::PlgInfo info;
     if (reslib::KB4_GetPlgInfo(plugin, info) == 0)
         return 0;
