@@ -77,9 +77,9 @@ QByteArray mdlIniIoEx::encode(const IniRecords &records, QString *overlongField)
     return writer.bytes();
 }
 
-IniRecords mdlIniIoEx::decode(const QByteArray &bytes, IniDecodeInfo *info)
+IniRecords mdlIniIoEx::decode(const QByteArray &bytes, const IniRecords &base, IniDecodeInfo *info)
 {
-    IniRecords records;
+    IniRecords records = base;
     IniReader reader(bytes);
     int16_t storedCellCount = 0;
     visitIniFields(reader, records, storedCellCount);
@@ -116,9 +116,10 @@ IniStatus mdlIniIoEx::writeFile(const QString &path, const QByteArray &bytes)
     return IniStatus::failure(code, describe(code, path, written.reason));
 }
 
-IniLoadResult mdlIniIoEx::load(const QString &path)
+IniLoadResult mdlIniIoEx::load(const QString &path, const IniRecords &base)
 {
     IniLoadResult result;
+    result.records = base;
     if (path.isEmpty()) {
         result.status = IniStatus::missingFile(IniStatus::BadFileName, IniStatus::codeText(IniStatus::BadFileName));
         return result;
@@ -138,7 +139,13 @@ IniLoadResult mdlIniIoEx::load(const QString &path)
         result.status = fileFailure(file, path);
         return result;
     }
-    result.records = decode(bytes, &result.info);
+    // An empty file holds nothing at all, as when a save was cut off before its first byte.
+    if (bytes.isEmpty()) {
+        result.status = IniStatus::missingFile(IniStatus::FileNotFound, describe(IniStatus::FileNotFound, path));
+        return result;
+    }
+    result.bytes = bytes;
+    result.records = decode(bytes, base, &result.info);
     return result;
 }
 
