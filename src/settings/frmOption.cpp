@@ -1028,13 +1028,9 @@ IniStatus frmOption::SetOptionInfo(const IniRecords &r)
     APPLY(setOptionValue(Option3[5], p.PanelOn2User));
     for (int i = 0; i < 3; ++i)
         txtSelectPanel[i]->setText(p.PanelFile[i]);
-    // The panel picture follows the restored image choices.
-    int16_t backlight = 2;
-    if (m_host.backlightSelected(0))
-        backlight = 0;
-    else if (m_host.backlightSelected(1))
-        backlight = 1;
-    m_host.Option4_Click(backlight);
+    // The panel picture follows the restored image choices when SetProp runs at the end of
+    // loading, which is always reached. Running the backlight handler here as well showed the
+    // message about a bad user picture twice.
 
     const DegitInfo &d = r.degit;
     Command8[0]->setBackColor(d.DegitBackColor);

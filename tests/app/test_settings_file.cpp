@@ -344,3 +344,28 @@ TEST_F(AppFixture, TextsOutsideTheCodePageSurviveARestartAndTheUserIsToldOnce)
     // Nothing was chosen in this run: nothing more is said.
     EXPECT_EQ(messages.shown.size(), 2u); // the close confirmation
 }
+
+class BadUserPicture : public AppFixture
+{
+protected:
+    void prepareSettings() override
+    {
+        const QString picture = settingsDir.filePath(QStringLiteral("notes.bmp"));
+        writeFile(picture, "this is only text\n");
+        IniRecords r = IniRecords::initial(QDate(2026, 12, 7));
+        r.panel.PanelAuto = 0;
+        r.panel.PanelManual = -1;
+        for (int16_t *builtin : {&r.panel.PanelOffBuiltin, &r.panel.PanelOn1Builtin, &r.panel.PanelOn2Builtin})
+            *builtin = 0;
+        for (int16_t *user : {&r.panel.PanelOffUser, &r.panel.PanelOn1User, &r.panel.PanelOn2User})
+            *user = -1;
+        r.panel.PanelFile = {picture, picture, picture};
+        writeFile(settingsFile(), mdlIniIoEx::encode(r));
+    }
+};
+
+TEST_F(BadUserPicture, IsReportedOnceAtStartUp)
+{
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_TRUE(messages.shown[0].text.contains(QStringLiteral("エラーコード：481")));
+}
