@@ -7,12 +7,13 @@
 
 #include <QImage>
 #include <QLabel>
+#include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
 
 namespace {
 
-const QByteArray Sample = QByteArrayLiteral(HARUNE_SAMPLE_PLUGIN);
+const QString Sample = QStringLiteral(HARUNE_SAMPLE_PLUGIN);
 
 void BM_SampleDraw(benchmark::State &state)
 {
@@ -24,6 +25,21 @@ void BM_SampleDraw(benchmark::State &state)
     }
 }
 BENCHMARK(BM_SampleDraw);
+
+// The same with the crash marker that the program writes around every plug-in call.
+void BM_SampleDrawMarked(benchmark::State &state)
+{
+    QTemporaryDir folder;
+    reslib::SetPluginCrashFolder(folder.path());
+    QImage canvas(218, 140, QImage::Format_RGB32);
+    const QByteArray stop = platform::Cp932::fromUnicode(QStringLiteral("市役所前"));
+    for (auto _ : state) {
+        canvas.fill(Qt::white);
+        reslib::KB4_DrawSeiriken(Sample, canvas, stop, "12-07-2026", "09:30:00", 123, 12, 7, 0);
+    }
+    reslib::SetPluginCrashFolder(QString());
+}
+BENCHMARK(BM_SampleDrawMarked);
 
 // A cached plug-in: one look at the file, then the record.
 void BM_CachedPlgInfo(benchmark::State &state)
@@ -42,7 +58,7 @@ void BM_RefreshPreview(benchmark::State &state)
     picture.resize(220, 142);
     ticket::PreviewOptions options;
     options.use = true;
-    options.pluginFile = QString::fromUtf8(Sample);
+    options.pluginFile = Sample;
     ticket::PreviewStop stop;
     stop.stopName = QStringLiteral("市役所前");
     stop.ticketNo = 12;

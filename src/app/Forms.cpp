@@ -5,6 +5,7 @@
 #include "app/frmCtl.h"
 #include "app/mdl731_000.h"
 #include "platform/TextToSpeech.h"
+#include "reslib/KBP4Res.h"
 #include "settings/frmOption.h"
 #include "sound/mdlM_Tape.h"
 
@@ -16,6 +17,8 @@ Forms::Forms(AppServices services) : m_services(std::move(services)) {}
 
 Forms::~Forms()
 {
+    // Plug-in calls after this are no longer this run's to mark.
+    reslib::SetPluginCrashFolder(QString());
     m_tape.reset();
     m_options.reset();
     m_console.reset();

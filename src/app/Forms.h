@@ -7,6 +7,7 @@ namespace sound {
 class mdlM_Tape;
 class TapeHost;
 } // namespace sound
+#include "settings/IniSession.h"
 #include "settings/PanelHost.h"
 
 #include <memory>
@@ -45,6 +46,8 @@ public:
     fare::RouteState &route() { return m_route; }
     // The announcement tape, for the whole run.
     sound::mdlM_Tape &tape();
+    // What the run knows about its settings file between reading and writing it.
+    settings::IniSession &settingsSession() { return m_settingsSession; }
 
     // What the options window pushes into.
     QLabel *lblSeiriNum(int index) override;
@@ -61,6 +64,7 @@ public:
 private:
     AppServices m_services;
     fare::RouteState m_route;
+    settings::IniSession m_settingsSession;
     std::unique_ptr<sound::TapeHost> m_tapeHost;
     std::unique_ptr<sound::mdlM_Tape> m_tape;
     std::unique_ptr<Form1> m_panel;

@@ -6,11 +6,13 @@
 #include "controls/ChimeiCtl_DX.h"
 #include "controls/M_Degit.h"
 #include "platform/ui/MessagePresenter.h"
+#include "reslib/KBP4Res.h"
 #include "settings/IniFileLocation.h"
 #include "settings/frmOption.h"
 #include "settings/mdlIniIoEx.h"
 
 #include <QCoreApplication>
+#include <QDir>
 
 namespace app::SettingsFile {
 namespace {
@@ -21,12 +23,17 @@ QString programPath(const Forms &forms)
     return configured.isEmpty() ? QCoreApplication::applicationFilePath() : configured;
 }
 
-settings::IniFileLocation location(const Forms &forms)
+// The user's configuration folder: the settings file when the program's folder cannot take
+// it, the companion of exact texts, the plug-in crash markers.
+QString configFolder(const Forms &forms)
 {
     const QString fallback = forms.services().settingsFallbackFolder;
-    return settings::IniFileLocation::resolve(programPath(forms), fallback.isEmpty()
-                                                                      ? settings::IniFileLocation::defaultConfigFolder()
-                                                                      : fallback);
+    return fallback.isEmpty() ? settings::IniFileLocation::defaultConfigFolder() : fallback;
+}
+
+settings::IniFileLocation location(const Forms &forms)
+{
+    return settings::IniFileLocation::resolve(programPath(forms), configFolder(forms));
 }
 
 void report(Forms &forms, const settings::IniStatus &status)
@@ -34,6 +41,24 @@ void report(Forms &forms, const settings::IniStatus &status)
     forms.services().messages->show(&forms.console(), settings::mdlIniIoEx::errorMessage(status.code, status.description),
                                     platform::MessagePresenter::applicationTitle(),
                                     platform::MessagePresenter::Buttons::Ok, platform::MessagePresenter::Icon::None);
+}
+
+// A run that died inside a ticket plug-in left a marker: this start goes without that plug-in
+// and says so, once.
+void startWithoutCrashedPlugin(Forms &forms)
+{
+    reslib::SetPluginCrashFolder(configFolder(forms));
+    const QString crashed = reslib::TakeCrashedPlugin();
+    if (crashed.isEmpty())
+        return;
+    forms.services().messages->show(
+        &forms.console(),
+        QStringLiteral("前回、整理券プラグイン「%1」の処理中にプログラムが異常終了しました。\r\n"
+                       "このプラグインを使わずに起動します。使うときは、オプションの「整理券プレビュー」で"
+                       "プラグインを選び直してください。")
+            .arg(QDir::toNativeSeparators(crashed)),
+        platform::MessagePresenter::applicationTitle(), platform::MessagePresenter::Buttons::Ok,
+        platform::MessagePresenter::Icon::Warning);
 }
 
 void readCells(Forms &forms, settings::IniRecords &records)
@@ -81,9 +106,8 @@ void applyStopNameDisplay(Forms &forms, const settings::ChimeiInfo &c)
     display->setTsugiwaFontMode(c.ChimeiTsugiwaFontMode);
 }
 
-} // namespace
-
-void SaveIniInfo(Forms &forms)
+// What the windows hold, as the settings file's records.
+settings::IniRecords gather(Forms &forms)
 {
     settings::IniRecords records;
     readCells(forms, records);
@@ -93,15 +117,24 @@ void SaveIniInfo(Forms &forms)
     forms.panel().GetFormInfo(records.form);
     for (int i = 0; i < settings::CustomColorCount; ++i)
         records.customColors[i] = static_cast<settings::OleColor>(options.CustomColors[i]);
+    return records;
+}
 
-    const settings::IniStatus status = settings::mdlIniIoEx::save(records, location(forms).writePath);
+} // namespace
+
+void SaveIniInfo(Forms &forms)
+{
+    const settings::IniStatus status = forms.settingsSession().save(location(forms), configFolder(forms), gather(forms));
     if (!status.ok())
         report(forms, status);
 }
 
 void LoadIniInfo(Forms &forms)
 {
-    const settings::IniLoadResult loaded = settings::mdlIniIoEx::load(location(forms).readPath);
+    startWithoutCrashedPlugin(forms);
+    settings::IniSession &session = forms.settingsSession();
+    // What start-up has set is what the fields a short file lacks keep.
+    const settings::IniLoadResult loaded = session.load(location(forms), configFolder(forms), gather(forms));
     if (loaded.status.kind == settings::IniStatus::Kind::Missing)
         return;
     if (!loaded.status.ok()) {
@@ -115,16 +148,17 @@ void LoadIniInfo(Forms &forms)
 
     applyCells(forms, records);
     applyStopNameDisplay(forms, records.chimei);
-    if (const settings::IniStatus status = options.SetOptionInfo(records); !status.ok()) {
-        report(forms, status);
-        return;
-    }
-    if (const settings::IniStatus status = forms.console().SetCtrlDataInfo(records.ctrlData); !status.ok()) {
-        report(forms, status);
-        return;
-    }
+    // A refused value keeps what start-up gave its control, and everything after it is still
+    // applied: one bad field no longer costs the settings that follow it.
+    const settings::IniStatus optionsRefused = options.SetOptionInfo(records);
+    const settings::IniStatus consoleRefused = forms.console().SetCtrlDataInfo(records.ctrlData);
     forms.panel().SetFormInfo(records.form);
     options.SetProp();
+    const settings::IniStatus &refused = optionsRefused.ok() ? consoleRefused : optionsRefused;
+    if (!refused.ok()) {
+        session.noteRefused();
+        report(forms, refused);
+    }
 }
 
 } // namespace app::SettingsFile

@@ -527,20 +527,20 @@ settings::IniStatus frmCtl::SetCtrlDataInfo(const settings::CtrlDataInfo &info)
     move(m_placement.stored(QPoint(info.CtlLeft, info.CtlTop), windowFrame(), windowFrameMargins(),
                             ScreenFit::screenAreas()));
     // A value equal to the bar's own changes nothing, so the display keeps its defaults then.
-    for (const auto &[bar, value] : {std::pair{0, info.ScrollSpeed}, std::pair{1, info.ScrollWait}}) {
-        const settings::IniStatus status = setScrollValue(HScroll1[bar], static_cast<int16_t>(value));
-        if (!status.ok())
-            return status;
-    }
+    // A refused value leaves its control as it was; the values after it still apply.
+    settings::IniStatus firstRefusal;
+    auto note = [&firstRefusal](const settings::IniStatus &status) {
+        if (!status.ok() && firstRefusal.ok())
+            firstRefusal = status;
+    };
+    for (const auto &[bar, value] : {std::pair{0, info.ScrollSpeed}, std::pair{1, info.ScrollWait}})
+        note(setScrollValue(HScroll1[bar], static_cast<int16_t>(value)));
     EntryMode = info.EntryMode;
-    for (const auto &[box, value] : {std::pair{Check4, info.PreviewOpen}, std::pair{Check2, info.LateNight}}) {
-        const settings::IniStatus status = setCheck(box, value);
-        if (!status.ok())
-            return status;
-    }
+    for (const auto &[box, value] : {std::pair{Check4, info.PreviewOpen}, std::pair{Check2, info.LateNight}})
+        note(setCheck(box, value));
     if (EntryMode == 0 || EntryMode == 1)
         Frame1_DblClick(EntryMode);
-    return {};
+    return firstRefusal;
 }
 
 QString frmCtl::currentStopName() const

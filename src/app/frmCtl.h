@@ -81,8 +81,8 @@ public:
     // ended. A termination signal ends the program this way too, without the question.
     void UnloadConfirmed();
 
-    // The console's state for the settings file, and back; restoring stops at the first value
-    // a control refuses.
+    // The console's state for the settings file, and back; a value a control refuses leaves
+    // it as it was, the others still apply, and the first refusal is returned.
     void GetCtrlDataInfo(settings::CtrlDataInfo &info) const;
     settings::IniStatus SetCtrlDataInfo(const settings::CtrlDataInfo &info);
 

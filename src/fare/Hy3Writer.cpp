@@ -1,6 +1,7 @@
 #include "fare/Hy3Writer.h"
 
-#include <QSaveFile>
+#include "platform/AtomicFile.h"
+
 #include <QtEndian>
 
 namespace fare {
@@ -66,14 +67,10 @@ bool Hy3Writer::WriteFile(const QString &path, const std::vector<Hy3Record> &rec
             *error = why;
         return false;
     }
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-        if (error)
-            *error = file.errorString();
-        file.cancelWriting();
-        return false;
-    }
-    return true;
+    const platform::AtomicFile::Result written = platform::AtomicFile::write(path, bytes);
+    if (!written.ok() && error)
+        *error = written.reason;
+    return written.ok();
 }
 
 } // namespace fare

@@ -18,8 +18,8 @@ public:
     // The file's bytes; empty with *error set when the records do not fit the format.
     static QByteArray Encode(const std::vector<Hy3Record> &records, QString *error = nullptr);
 
-    // Writes the file through a temporary file that replaces `path` only when everything was
-    // written, so that a failure leaves no new file behind and an existing file untouched.
+    // Writes the file through platform::AtomicFile: a failure (a full disk, say) leaves no new
+    // file behind and an existing file untouched, and *error holds the system's reason.
     static bool WriteFile(const QString &path, const std::vector<Hy3Record> &records,
                           QString *error = nullptr);
 };

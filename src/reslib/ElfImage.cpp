@@ -3,6 +3,7 @@
 #include <elf.h>
 #include <link.h>
 
+#include <algorithm>
 #include <cstring>
 #include <limits>
 #include <optional>
@@ -155,7 +156,7 @@ private:
     }
 
     // The dynamic table ends, and the tables it points at lie in the library's own memory.
-    bool dynamicTable() const
+    bool dynamicTable()
     {
         const Phdr *dynamic = nullptr;
         for (const Phdr &p : m_ph) {
@@ -184,6 +185,7 @@ private:
                 break;
             case DT_STRTAB: strtab.address = v; strtab.present = true; break;
             case DT_STRSZ: strtab.size = v; break;
+            case DT_SYMENT: m_symbolEntrySize = v; break;
             case DT_RELA: rela.address = v; rela.present = true; break;
             case DT_RELASZ: rela.size = v; break;
             case DT_REL: rel.address = v; rel.present = true; break;
@@ -205,6 +207,9 @@ private:
             case DT_SYMTAB:
             case DT_HASH:
             case DT_GNU_HASH:
+                noteSymbolTable(d.d_tag, v);
+                addresses.push_back(v);
+                break;
             case DT_INIT:
             case DT_FINI:
             case DT_VERSYM:
@@ -230,13 +235,173 @@ private:
             if (!mapped(address, 1))
                 return false;
         }
+        m_strtab = strtab.address;
+        m_strtabSize = strtab.size;
         return true;
     }
 
+    void noteSymbolTable(int64_t tag, uint64_t address)
+    {
+        if (tag == DT_SYMTAB)
+            m_symtab = address;
+        else if (tag == DT_HASH)
+            m_hash = address;
+        else
+            m_gnuHash = address;
+    }
+
+protected:
     const QByteArray &m_bytes;
     const uint64_t m_size;
     Ehdr m_eh{};
     std::vector<Phdr> m_ph;
+
+    // Where in the file the library's memory at `vaddr` comes from, for `length` bytes of file
+    // content; nothing when that memory is not read from the file.
+    std::optional<uint64_t> fileOffset(uint64_t vaddr, uint64_t length) const
+    {
+        // Table lookups come in runs within one segment: that one is tried first.
+        if (m_lastLoad < m_ph.size()) {
+            if (const auto at = offsetIn(m_ph[m_lastLoad], vaddr, length))
+                return at;
+        }
+        for (size_t i = 0; i < m_ph.size(); ++i) {
+            if (const auto at = offsetIn(m_ph[i], vaddr, length)) {
+                m_lastLoad = i;
+                return at;
+            }
+        }
+        return std::nullopt;
+    }
+
+    static std::optional<uint64_t> offsetIn(const Phdr &load, uint64_t vaddr, uint64_t length)
+    {
+        if (load.p_type == PT_LOAD && vaddr >= load.p_vaddr && rangeWithin(vaddr - load.p_vaddr, length, load.p_filesz))
+            return load.p_offset + (vaddr - load.p_vaddr);
+        return std::nullopt;
+    }
+
+    mutable size_t m_lastLoad = 0;
+
+    uint64_t m_strtab = 0;
+    uint64_t m_strtabSize = 0;
+    uint64_t m_symtab = 0;
+    uint64_t m_hash = 0;
+    uint64_t m_gnuHash = 0;
+    uint64_t m_symbolEntrySize = sizeof(ElfW(Sym));
+};
+
+// Reads the dynamic symbol table of a library that passed the checks, the way the dynamic
+// loader finds it: through the dynamic table, not the section headers (which a stripped
+// library may lack).
+class SymbolReader : public Checker
+{
+public:
+    using Checker::Checker;
+
+    std::optional<QByteArrayList> definedFunctions()
+    {
+        if (!run() || m_symtab == 0 || m_symbolEntrySize != sizeof(Sym))
+            return std::nullopt;
+        const std::optional<uint64_t> count = symbolCount();
+        if (!count || *count > MaxSymbols)
+            return std::nullopt;
+        QByteArrayList names;
+        for (uint64_t i = 1; i < *count; ++i) {
+            const auto at = fileOffset(m_symtab + i * sizeof(Sym), sizeof(Sym));
+            if (!at)
+                return std::nullopt;
+            const Sym sym = *readAt<Sym>(m_bytes, *at);
+            if (!callable(sym))
+                continue;
+            const std::optional<QByteArray> name = stringAt(sym.st_name);
+            if (!name)
+                return std::nullopt;
+            names << *name;
+        }
+        return names;
+    }
+
+private:
+    using Sym = ElfW(Sym);
+
+    // More than any real plug-in exports; a table claiming more is damaged.
+    static constexpr uint64_t MaxSymbols = 1u << 20;
+
+    // A function that dlsym hands out: defined here, global or weak, visible.
+    static bool callable(const Sym &sym)
+    {
+        const unsigned type = ELF64_ST_TYPE(sym.st_info);
+        const unsigned binding = ELF64_ST_BIND(sym.st_info);
+        const unsigned visibility = ELF64_ST_VISIBILITY(sym.st_other);
+        return sym.st_shndx != SHN_UNDEF && (type == STT_FUNC || type == STT_GNU_IFUNC)
+               && (binding == STB_GLOBAL || binding == STB_WEAK)
+               && (visibility == STV_DEFAULT || visibility == STV_PROTECTED);
+    }
+
+    std::optional<uint32_t> word(uint64_t vaddr) const
+    {
+        const auto at = fileOffset(vaddr, 4);
+        if (!at)
+            return std::nullopt;
+        return readAt<uint32_t>(m_bytes, *at);
+    }
+
+    std::optional<uint64_t> symbolCount() const
+    {
+        if (m_hash != 0) {
+            // nbucket, nchain: one chain entry per symbol.
+            return word(m_hash + 4);
+        }
+        if (m_gnuHash != 0)
+            return gnuHashSymbolCount();
+        return std::nullopt;
+    }
+
+    // The GNU hash table does not store the count: the last symbol is the end of the chain
+    // that starts at the highest bucket.
+    std::optional<uint64_t> gnuHashSymbolCount() const
+    {
+        const auto bucketCount = word(m_gnuHash);
+        const auto symbolOffset = word(m_gnuHash + 4);
+        const auto bloomSize = word(m_gnuHash + 8);
+        if (!bucketCount || !symbolOffset || !bloomSize || *bucketCount > MaxSymbols || *bloomSize > MaxSymbols)
+            return std::nullopt;
+        const uint64_t buckets = m_gnuHash + 16 + uint64_t(*bloomSize) * sizeof(ElfW(Addr));
+        uint64_t last = 0;
+        for (uint64_t b = 0; b < *bucketCount; ++b) {
+            const auto start = word(buckets + b * 4);
+            if (!start)
+                return std::nullopt;
+            last = std::max<uint64_t>(last, *start);
+        }
+        if (last < *symbolOffset)
+            return *symbolOffset;
+        const uint64_t chains = buckets + uint64_t(*bucketCount) * 4;
+        for (uint64_t i = last; i - *symbolOffset < MaxSymbols; ++i) {
+            const auto hash = word(chains + (i - *symbolOffset) * 4);
+            if (!hash)
+                return std::nullopt;
+            if (*hash & 1u)
+                return i + 1;
+        }
+        return std::nullopt;
+    }
+
+    std::optional<QByteArray> stringAt(uint64_t offset) const
+    {
+        if (offset >= m_strtabSize)
+            return std::nullopt;
+        const auto start = fileOffset(m_strtab + offset, 1);
+        if (!start)
+            return std::nullopt;
+        const uint64_t room = std::min<uint64_t>(m_strtabSize - offset, m_size - *start);
+        const char *text = m_bytes.constData() + *start;
+        const size_t length = strnlen(text, room);
+        if (length == room)
+            return std::nullopt;
+        return QByteArray(text, qsizetype(length));
+    }
 };
 
 } // namespace
@@ -244,6 +409,24 @@ private:
 bool ElfImage::isLoadableLibrary(const QByteArray &bytes)
 {
     return Checker(bytes).run();
+}
+
+std::optional<QByteArrayList> ElfImage::definedFunctions(const QByteArray &bytes)
+{
+    return SymbolReader(bytes).definedFunctions();
+}
+
+QByteArrayList ElfImage::missingFunctions(const QByteArray &bytes, const QByteArrayList &names)
+{
+    const std::optional<QByteArrayList> defined = definedFunctions(bytes);
+    if (!defined)
+        return names;
+    QByteArrayList missing;
+    for (const QByteArray &name : names) {
+        if (!defined->contains(name))
+            missing << name;
+    }
+    return missing;
 }
 
 } // namespace reslib

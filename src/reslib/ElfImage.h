@@ -1,6 +1,9 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayList>
+
+#include <optional>
 
 namespace reslib {
 
@@ -8,13 +11,24 @@ namespace reslib {
 // file's tables: a library cut short (a copy that did not finish, a damaged download) has
 // segments that reach past the end of the file, and touching them kills the process with a bus
 // error instead of failing the load. These checks refuse such files so that the load fails
-// politely; they do not make a hostile library safe to run.
+// politely; they do not make a hostile library safe to run. The exported functions can be read
+// here too, so that a library that is not a plug-in is refused before any of its code (its
+// constructors) runs.
 class ElfImage
 {
 public:
     // True when `bytes` is a shared library of this machine (class, byte order, machine type)
     // whose headers, segments and dynamic table lie within the bytes given.
     static bool isLoadableLibrary(const QByteArray &bytes);
+
+    // The functions a loadable library exports through its dynamic symbol table, the names
+    // dlsym finds, in table order; nothing when `bytes` is not a loadable library or its
+    // symbol table cannot be read. Reading them runs none of the library's code.
+    static std::optional<QByteArrayList> definedFunctions(const QByteArray &bytes);
+
+    // Those of `names` that the library does not export as functions, in the order given; all
+    // of them when its symbol table cannot be read.
+    static QByteArrayList missingFunctions(const QByteArray &bytes, const QByteArrayList &names);
 };
 
 } // namespace reslib

@@ -64,9 +64,9 @@ int32_t LenB_ASCII(const QByteArray &text);
 // lone lead or trail byte as it is.
 QByteArray MidB_ASCII(const QByteArray &text, int32_t start, int32_t count);
 
-// Ticket plug-in gateway. The plug-in is named by its file (code-page bytes) on every call; the
-// library loads it as it needs and notices when the file has changed. Plug-ins are shared
-// libraries built against sdk/seiriken_plugin.h.
+// Ticket plug-in gateway. The plug-in is named by its real file name on every call; the library
+// loads it as it needs and notices when the file has changed. Plug-ins are shared libraries
+// built against sdk/seiriken_plugin.h; the texts handed to them are code-page bytes.
 
 // The plug-in's capabilities: fourteen signed 32-bit fields, 56 bytes. Zero-fill before a query;
 // a flag counts as set only when it equals 1.
@@ -91,16 +91,25 @@ static_assert(sizeof(PlgInfo) == 56, "PlgInfo is fourteen 32-bit fields");
 
 // 0 when the file is not a plug-in (not a regular file, not a loadable library of this machine,
 // no entry points, another interface version) or the plug-in refuses; otherwise `info` is filled.
-int32_t KB4_GetPlgInfo(const QByteArray &plugin, PlgInfo &info);
+int32_t KB4_GetPlgInfo(const QString &plugin, PlgInfo &info);
 // The plug-in's remarks replace the text of `edit`, a QPlainTextEdit or a QLineEdit.
-int32_t KB4_SetPlgComment(const QByteArray &plugin, QWidget *edit);
+int32_t KB4_SetPlgComment(const QString &plugin, QWidget *edit);
 // The plug-in's company names are added to `combo`, a QComboBox; its selection is left as it was.
-int32_t KB4_SetCorpAddList(const QByteArray &plugin, QWidget *combo);
+int32_t KB4_SetCorpAddList(const QString &plugin, QWidget *combo);
 // The plug-in draws the ticket into `canvas` (any size; 32-bit formats are drawn in place,
 // others are converted to Format_RGB32 first). The texts are code-page bytes, handed to the
 // plug-in as copies so that the caller's bytes stay as they are.
-int32_t KB4_DrawSeiriken(const QByteArray &plugin, QImage &canvas, const QByteArray &stopText,
+int32_t KB4_DrawSeiriken(const QString &plugin, QImage &canvas, const QByteArray &stopText,
                          const QByteArray &dateText, const QByteArray &timeText, int32_t routeNo,
                          int32_t rowValue, int32_t dataIndex, int32_t corpIndex);
+
+// Crash protection of the gateway. With a folder set, a marker there names the plug-in whose
+// code is running; a run that dies inside a plug-in leaves it behind. Empty: no markers.
+void SetPluginCrashFolder(const QString &folder);
+// At start-up: the plug-in file a crashed run was calling, which is not loaded again until
+// AllowPlugin or until the file changes; empty when no run crashed inside a plug-in.
+QString TakeCrashedPlugin();
+// The user chose `plugin` again: it may be loaded.
+void AllowPlugin(const QString &plugin);
 
 } // namespace reslib

@@ -1,6 +1,5 @@
 #include "reslib/PluginLoader.h"
 
-#include "platform/Cp932.h"
 #include "reslib/ElfImage.h"
 
 #include <QFile>
@@ -90,12 +89,21 @@ PluginLoader &PluginLoader::instance()
     return loader;
 }
 
-const LoadedPlugin *PluginLoader::load(const QByteArray &file)
+const QByteArrayList &PluginLoader::entryPoints()
 {
-    const QString name = platform::Cp932::toUnicode(file);
-    if (name.isEmpty())
+    static const QByteArrayList names = {SEIRIKEN_SYMBOL_INTERFACE_VERSION, SEIRIKEN_SYMBOL_GET_PLG_INFO,
+                                         SEIRIKEN_SYMBOL_GET_COMMENT, SEIRIKEN_SYMBOL_GET_CORP_NAMES,
+                                         SEIRIKEN_SYMBOL_DRAW};
+    return names;
+}
+
+const LoadedPlugin *PluginLoader::load(const QString &file)
+{
+    if (file.isEmpty())
         return nullptr;
-    const QString path = QFileInfo(name).absoluteFilePath();
+    const QString path = QFileInfo(file).absoluteFilePath();
+    if (m_crashRecord.isBlocked(path))
+        return nullptr;
 
     std::lock_guard lock(m_mutex);
     struct stat st{};
@@ -131,7 +139,7 @@ const LoadedPlugin *PluginLoader::loadFresh(const QString &path, Signature &sign
     QByteArray image;
     if (!readAll(fd.get(), image, st.st_size))
         return nullptr;
-    if (!ElfImage::isLoadableLibrary(image))
+    if (!ElfImage::isLoadableLibrary(image) || !ElfImage::missingFunctions(image, entryPoints()).isEmpty())
         return nullptr;
     return openLibrary(image, path);
 }
@@ -154,8 +162,8 @@ const LoadedPlugin *PluginLoader::openLibrary(const QByteArray &image, const QSt
     if (!handle)
         return nullptr;
 
-    // A library that is not a plug-in stays loaded: its constructors have run, and whatever
-    // they set up may be in use.
+    // A library refused from here on stays loaded: its constructors have run, and whatever they
+    // set up may be in use.
     const auto version = entryPoint<SeirikenInterfaceVersionFn>(handle, SEIRIKEN_SYMBOL_INTERFACE_VERSION);
     if (!version || version() != SEIRIKEN_INTERFACE_VERSION)
         return nullptr;

@@ -1,8 +1,10 @@
 #pragma once
 
+#include "reslib/PluginCrashRecord.h"
 #include "seiriken_plugin.h"
 
 #include <QByteArray>
+#include <QByteArrayList>
 #include <QString>
 
 #include <map>
@@ -30,15 +32,26 @@ struct LoadedPlugin
 // program; with the copy, a rebuild or an overwrite of the file can never touch the loaded code.
 // Loaded plug-ins are never unloaded: Qt may keep pointers into a library's constant data (a
 // font family named by a literal, say), so an older version stays mapped until the program ends.
+//
+// Before a file is handed to the dynamic loader, its dynamic symbol table must export the five
+// entry points: a library that is not a plug-in never has its constructors run. A plug-in that
+// crashed the program is not loaded again (see PluginCrashRecord).
 class PluginLoader
 {
 public:
     static PluginLoader &instance();
 
-    // The plug-in in `file` (code-page bytes), or nullptr when the file is not a plug-in: not a
-    // regular file, too large, not a loadable library of this machine, without the entry points
-    // or of another interface version. The result stays valid until the program ends.
-    const LoadedPlugin *load(const QByteArray &file);
+    // The plug-in in `file`, named by its real file name, or nullptr when the file is not a
+    // plug-in (not a regular file, too large, not a loadable library of this machine, without
+    // the entry points, of another interface version) or is blocked after a crash. The result
+    // stays valid until the program ends. Call it inside a PluginCallScope: loading runs the
+    // plug-in's constructors.
+    const LoadedPlugin *load(const QString &file);
+
+    // The entry points every plug-in exports, in the order they are called.
+    static const QByteArrayList &entryPoints();
+
+    PluginCrashRecord &crashRecord() { return m_crashRecord; }
 
     // Files larger than this are not taken for plug-ins.
     static constexpr qint64 MaxFileSize = 64 * 1024 * 1024;
@@ -63,6 +76,7 @@ private:
     const LoadedPlugin *openLibrary(const QByteArray &image, const QString &path);
 
     std::mutex m_mutex;
+    PluginCrashRecord m_crashRecord;
     std::map<QString, Entry> m_entries;
     std::vector<std::unique_ptr<LoadedPlugin>> m_loaded;
 };

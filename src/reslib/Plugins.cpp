@@ -90,9 +90,11 @@ PlgInfo fromPlugin(const SeirikenPlgInfo &in)
 
 } // namespace
 
-int32_t KB4_GetPlgInfo(const QByteArray &plugin, PlgInfo &info)
+int32_t KB4_GetPlgInfo(const QString &plugin, PlgInfo &info)
 {
-    const LoadedPlugin *loaded = PluginLoader::instance().load(plugin);
+    PluginLoader &loader = PluginLoader::instance();
+    const PluginCallScope call(loader.crashRecord(), plugin);
+    const LoadedPlugin *loaded = loader.load(plugin);
     if (!loaded)
         return 0;
     SeirikenPlgInfo filled{};
@@ -102,13 +104,17 @@ int32_t KB4_GetPlgInfo(const QByteArray &plugin, PlgInfo &info)
     return 1;
 }
 
-int32_t KB4_SetPlgComment(const QByteArray &plugin, QWidget *edit)
+int32_t KB4_SetPlgComment(const QString &plugin, QWidget *edit)
 {
-    const LoadedPlugin *loaded = PluginLoader::instance().load(plugin);
-    if (!loaded || !edit)
-        return 0;
+    PluginLoader &loader = PluginLoader::instance();
     CommentSink sink;
-    loaded->getComment(&appendComment, &sink);
+    {
+        const PluginCallScope call(loader.crashRecord(), plugin);
+        const LoadedPlugin *loaded = loader.load(plugin);
+        if (!loaded || !edit)
+            return 0;
+        loaded->getComment(&appendComment, &sink);
+    }
     QString text = platform::Cp932::toUnicode(sink.text);
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(u'\r', u'\n');
     if (auto *plain = qobject_cast<QPlainTextEdit *>(edit)) {
@@ -122,14 +128,18 @@ int32_t KB4_SetPlgComment(const QByteArray &plugin, QWidget *edit)
     return 0;
 }
 
-int32_t KB4_SetCorpAddList(const QByteArray &plugin, QWidget *combo)
+int32_t KB4_SetCorpAddList(const QString &plugin, QWidget *combo)
 {
     auto *list = qobject_cast<QComboBox *>(combo);
-    const LoadedPlugin *loaded = PluginLoader::instance().load(plugin);
-    if (!loaded || !list)
-        return 0;
+    PluginLoader &loader = PluginLoader::instance();
     CorpNameSink sink;
-    loaded->getCorpNames(&addCorpName, &sink);
+    {
+        const PluginCallScope call(loader.crashRecord(), plugin);
+        const LoadedPlugin *loaded = loader.load(plugin);
+        if (!loaded || !list)
+            return 0;
+        loaded->getCorpNames(&addCorpName, &sink);
+    }
     // Adding names selects nothing: a list that had no choice keeps none.
     const int selected = list->currentIndex();
     for (const QByteArray &name : sink.names)
@@ -138,13 +148,15 @@ int32_t KB4_SetCorpAddList(const QByteArray &plugin, QWidget *combo)
     return 1;
 }
 
-int32_t KB4_DrawSeiriken(const QByteArray &plugin, QImage &canvas, const QByteArray &stopText,
+int32_t KB4_DrawSeiriken(const QString &plugin, QImage &canvas, const QByteArray &stopText,
                          const QByteArray &dateText, const QByteArray &timeText, int32_t routeNo,
                          int32_t rowValue, int32_t dataIndex, int32_t corpIndex)
 {
     if (canvas.isNull())
         return 0;
-    const LoadedPlugin *loaded = PluginLoader::instance().load(plugin);
+    PluginLoader &loader = PluginLoader::instance();
+    const PluginCallScope call(loader.crashRecord(), plugin);
+    const LoadedPlugin *loaded = loader.load(plugin);
     if (!loaded)
         return 0;
     if (!isDrawable32(canvas.format()))
@@ -160,6 +172,21 @@ int32_t KB4_DrawSeiriken(const QByteArray &plugin, QImage &canvas, const QByteAr
                                         rowValue, dataIndex, corpIndex);
     makeOpaque(canvas);
     return result;
+}
+
+void SetPluginCrashFolder(const QString &folder)
+{
+    PluginLoader::instance().crashRecord().setFolder(folder);
+}
+
+QString TakeCrashedPlugin()
+{
+    return PluginLoader::instance().crashRecord().takeCrash();
+}
+
+void AllowPlugin(const QString &plugin)
+{
+    PluginLoader::instance().crashRecord().unblock(plugin);
 }
 
 } // namespace reslib

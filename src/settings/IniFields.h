@@ -10,6 +10,13 @@ struct IniField
 {
     const char *name;
     int index = -1;
+
+    // "FareDataDir", "PanelFile(1)": how messages and the companion file name the field.
+    QString label() const
+    {
+        const QString plain = QString::fromLatin1(name);
+        return index < 0 ? plain : QStringLiteral("%1(%2)").arg(plain).arg(index);
+    }
 };
 
 // The one list of the settings file's fields, in file order. The writer, the reader and the

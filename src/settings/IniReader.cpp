@@ -6,44 +6,52 @@ namespace settings {
 
 void IniReader::int16(IniField, int16_t &value)
 {
-    value = static_cast<int16_t>(static_cast<uint16_t>(takeLittleEndian(2)));
+    if (const auto v = takeLittleEndian(2))
+        value = static_cast<int16_t>(static_cast<uint16_t>(*v));
 }
 
 void IniReader::int32(IniField, int32_t &value)
 {
-    value = static_cast<int32_t>(takeLittleEndian(4));
+    if (const auto v = takeLittleEndian(4))
+        value = static_cast<int32_t>(*v);
 }
 
 void IniReader::colour32(IniField, OleColor &value)
 {
-    value = takeLittleEndian(4);
+    if (const auto v = takeLittleEndian(4))
+        value = *v;
 }
 
 void IniReader::text(IniField, QString &value)
 {
-    const qsizetype count = takeLittleEndian(2);
-    if (count > m_bytes.size() - m_pos) {
-        m_ranShort = true;
-        m_pos = m_bytes.size();
-        value.clear();
+    const auto count = takeLittleEndian(2);
+    if (!count)
+        return;
+    if (qsizetype(*count) > m_bytes.size() - m_pos) {
+        dropTheRest();
         return;
     }
-    value = platform::Cp932::toUnicode(m_bytes.mid(m_pos, count));
-    m_pos += count;
+    value = platform::Cp932::toUnicode(m_bytes.mid(m_pos, *count));
+    m_pos += *count;
 }
 
-uint32_t IniReader::takeLittleEndian(int byteCount)
+std::optional<uint32_t> IniReader::takeLittleEndian(int byteCount)
 {
     if (m_bytes.size() - m_pos < byteCount) {
-        m_ranShort = true;
-        m_pos = m_bytes.size();
-        return 0;
+        dropTheRest();
+        return std::nullopt;
     }
     uint32_t value = 0;
     for (int i = 0; i < byteCount; ++i)
         value |= static_cast<uint32_t>(static_cast<unsigned char>(m_bytes[m_pos + i])) << (8 * i);
     m_pos += byteCount;
     return value;
+}
+
+void IniReader::dropTheRest()
+{
+    m_ranShort = true;
+    m_pos = m_bytes.size();
 }
 
 } // namespace settings

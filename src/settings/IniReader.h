@@ -5,11 +5,14 @@
 #include <QByteArray>
 #include <QString>
 
+#include <optional>
+
 namespace settings {
 
-// Reads settings fields back from the bytes of a file. The file is trusted for nothing: a field
-// past the end reads as 0, a text whose count runs past the end reads as empty (and ends the
-// data), so any byte string gives a complete set of records.
+// Reads settings fields back from the bytes of a file into records that already hold a value for
+// every field. The file is trusted for nothing: a field past the end is left as it was, and so
+// is a text whose count runs past the end (which also ends the data), so any byte string gives
+// a complete set of records.
 class IniReader
 {
 public:
@@ -28,9 +31,10 @@ public:
     bool ranShort() const { return m_ranShort; }
 
 private:
-    // The next byteCount bytes as an unsigned little-endian number; 0 when fewer remain, in
-    // which case the rest of the data is dropped.
-    uint32_t takeLittleEndian(int byteCount);
+    // The next byteCount bytes as an unsigned little-endian number; nothing when fewer remain,
+    // in which case the rest of the data is dropped.
+    std::optional<uint32_t> takeLittleEndian(int byteCount);
+    void dropTheRest();
 
     QByteArray m_bytes;
     qsizetype m_pos = 0;

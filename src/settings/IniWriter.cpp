@@ -5,12 +5,6 @@
 namespace settings {
 namespace {
 
-QString fieldLabel(IniField field)
-{
-    const QString name = QString::fromLatin1(field.name);
-    return field.index < 0 ? name : QStringLiteral("%1(%2)").arg(name).arg(field.index);
-}
-
 // Cuts at a character boundary so that the stored text still decodes cleanly.
 QByteArray cutToFit(const QByteArray &bytes, int limit)
 {
@@ -48,7 +42,7 @@ void IniWriter::text(IniField field, const QString &value)
     QByteArray bytes = platform::Cp932::fromUnicode(value);
     if (bytes.size() > MaxTextBytes) {
         if (m_overlongField.isEmpty())
-            m_overlongField = fieldLabel(field);
+            m_overlongField = field.label();
         bytes = cutToFit(bytes, MaxTextBytes);
     }
     putLittleEndian(static_cast<uint32_t>(bytes.size()), 2);

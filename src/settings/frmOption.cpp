@@ -9,6 +9,8 @@
 #include "platform/ui/MessagePresenter.h"
 #include "reslib/KBP4Res.h"
 #include "settings/ColorButton.h"
+#include "settings/IniFileLocation.h"
+#include "settings/IniTextCompanion.h"
 #include "settings/PanelHost.h"
 #include "settings/OptionCopy.h"
 #include "settings/WrapRadioButton.h"
@@ -26,6 +28,8 @@
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QUrl>
+
+#include <vector>
 
 namespace settings {
 
@@ -163,6 +167,7 @@ frmOption::frmOption(PanelHost &host, const platform::Clock &clock, QWidget *par
     createFolderPage();
     applyDesignState();
     connectEnablingRules();
+    connectPathNotices();
 
     Command4 = button(this, QStringLiteral("OK"), QStringLiteral("Command4"), QRect(DialogWidth - 100, DialogHeight - 36, 90, 26));
     Command4->setDefault(true);
@@ -558,8 +563,31 @@ QString frmOption::GetPathString()
 void frmOption::Command3_Click(int index)
 {
     const QString folder = GetPathString();
-    if (!folder.isEmpty())
+    if (!folder.isEmpty()) {
         Text2[index]->setText(folder);
+        noteChosenPath(folder);
+    }
+}
+
+void frmOption::connectPathNotices()
+{
+    std::vector<QLineEdit *> paths = {Text2[0], Text2[1], txtSeiriPlgDir};
+    paths.insert(paths.end(), txtSelectPanel.begin(), txtSelectPanel.end());
+    paths.insert(paths.end(), txtSelectSound.begin(), txtSelectSound.end());
+    for (QLineEdit *edit : paths) {
+        if (edit)
+            connect(edit, &QLineEdit::editingFinished, this, [this, edit] { noteChosenPath(edit->text()); });
+    }
+}
+
+void frmOption::noteChosenPath(const QString &path)
+{
+    if (m_toldAboutExactTexts || platform::Cp932::canEncode(path))
+        return;
+    m_toldAboutExactTexts = true;
+    m_host.messages().show(this, IniTextCompanion::noticeText(path, IniFileLocation::defaultConfigFolder()),
+                           platform::MessagePresenter::applicationTitle(), platform::MessagePresenter::Buttons::Ok,
+                           platform::MessagePresenter::Icon::Information);
 }
 
 void frmOption::Command10_Click(int index)
@@ -573,8 +601,10 @@ void frmOption::cmdSelectSound_Click(int index)
         QStringLiteral("Waveサウンド(*.wav)") + QChar(0) + QStringLiteral("*.wav") + QChar(0) + QStringLiteral("MIDIサウンド(*.mid)")
         + QChar(0) + QStringLiteral("*.mid") + QChar(0) + QChar(0));
     const QString file = reslib::Kb3FileDlg(this, 0, filter, QString(), QStringLiteral("サウンドの選択"));
-    if (!file.isEmpty())
+    if (!file.isEmpty()) {
         txtSelectSound[index]->setText(file);
+        noteChosenPath(file);
+    }
 }
 
 void frmOption::Command6_Click(int index)
@@ -583,8 +613,10 @@ void frmOption::Command6_Click(int index)
         QStringLiteral("ビットマップ(*.bmp)") + QChar(0) + QStringLiteral("*.bmp") + QChar(0) + QStringLiteral("GIF画像(*.gif)") + QChar(0)
         + QStringLiteral("*.gif") + QChar(0) + QStringLiteral("JPEG画像(*.jpg)") + QChar(0) + QStringLiteral("*.jpg") + QChar(0) + QChar(0));
     const QString file = reslib::Kb3FileDlg(this, 0, filter, QString(), QStringLiteral("パネル画像の選択"));
-    if (!file.isEmpty())
+    if (!file.isEmpty()) {
         txtSelectPanel[index]->setText(file);
+        noteChosenPath(file);
+    }
 }
 
 void frmOption::GetBtnColor(ColorButton *target)
@@ -634,8 +666,11 @@ void frmOption::Command1_Click()
     const int previousChoice = companies->currentIndex();
     companies->clear();
 
+    // Choosing a plug-in again gives it another chance after a crash.
+    reslib::AllowPlugin(file);
     if (SetPlgin(file) != 0) {
         txtSeiriPlgDir->setText(file);
+        noteChosenPath(file);
         return;
     }
     companies->addItems(previous);
@@ -656,7 +691,8 @@ int32_t frmOption::SetPlgin(const QString &file)
 {
     if (file.isEmpty())
         return 0;
-    const QByteArray plugin = platform::Cp932::fromUnicode(file);
+    // Opened by its real name: only the texts handed to a plug-in are code-page bytes.
+    const QString &plugin = file;
     reslib::PlgInfo info;
     if (reslib::KB4_GetPlgInfo(plugin, info) == 0)
         return 0;
@@ -970,12 +1006,14 @@ void frmOption::GetOptionInfo(IniRecords &r) const
 
 IniStatus frmOption::SetOptionInfo(const IniRecords &r)
 {
-    // Each step may be refused; the ones before it stay applied.
+    // A value its control refuses leaves the control as it was, with the value it had before
+    // loading, and the fields after it are still applied; the first refusal is reported.
+    IniStatus firstRefusal;
 #define APPLY(step)                                                                                          \
     do {                                                                                                     \
         const IniStatus status = (step);                                                                     \
-        if (!status.ok())                                                                                    \
-            return status;                                                                                   \
+        if (!status.ok() && firstRefusal.ok())                                                               \
+            firstRefusal = status;                                                                           \
     } while (false)
 
     Text2[0]->setText(r.folder.FareDataDir);
@@ -997,13 +1035,9 @@ IniStatus frmOption::SetOptionInfo(const IniRecords &r)
     APPLY(setOptionValue(Option3[5], p.PanelOn2User));
     for (int i = 0; i < 3; ++i)
         txtSelectPanel[i]->setText(p.PanelFile[i]);
-    // The panel picture follows the restored image choices.
-    int16_t backlight = 2;
-    if (m_host.backlightSelected(0))
-        backlight = 0;
-    else if (m_host.backlightSelected(1))
-        backlight = 1;
-    m_host.Option4_Click(backlight);
+    // The panel picture follows the restored image choices when SetProp runs at the end of
+    // loading, which is always reached. Running the backlight handler here as well showed the
+    // message about a bad user picture twice.
 
     const DegitInfo &d = r.degit;
     Command8[0]->setBackColor(d.DegitBackColor);
@@ -1063,7 +1097,7 @@ IniStatus frmOption::SetOptionInfo(const IniRecords &r)
 
     // At settings load a refused plug-in is passed over silently.
     SetPlgin(txtSeiriPlgDir->text());
-    return {};
+    return firstRefusal;
 }
 
 } // namespace settings

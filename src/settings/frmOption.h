@@ -49,8 +49,8 @@ public:
     // Pushes the display options into the panel.
     void SetProp();
 
-    // Copies the options to the settings file's records, and back. Restoring stops at the first
-    // value a control refuses and reports it.
+    // Copies the options to the settings file's records, and back. A value a control refuses
+    // leaves that control as it was; the rest is still restored and the first refusal reported.
     void GetOptionInfo(IniRecords &records) const;
     IniStatus SetOptionInfo(const IniRecords &records);
 
@@ -182,12 +182,17 @@ private:
     QGroupBox *makePage(int index, const QString &caption);
     void showPage(int index);
     void connectEnablingRules();
+    void connectPathNotices();
+    // Tells the user, once per run, that a chosen path holds characters the settings file
+    // cannot; its exact text is kept in the companion file.
+    void noteChosenPath(const QString &path);
     void applyPanelChoiceRule();
     void recolourPreviewDigit();
     void listPlgInfo(const reslib::PlgInfo &info);
 
     PanelHost &m_host;
     const platform::Clock &m_clock;
+    bool m_toldAboutExactTexts = false;
 };
 
 // The state of a check box as the options store it: 0 unchecked, 1 checked, 2 grey.

@@ -1,5 +1,6 @@
 #include "settings/mdlIniIoEx.h"
 
+#include "platform/AtomicFile.h"
 #include "settings/IniJsonDump.h"
 #include "settings/IniReader.h"
 #include "settings/IniWriter.h"
@@ -9,7 +10,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonDocument>
-#include <QSaveFile>
 
 #include <cerrno>
 
@@ -45,15 +45,25 @@ IniStatus fileFailure(const QFileDevice &file, const QString &path)
     return IniStatus::failure(code, describe(code, path, platform::FileErrorText::of(file.error(), path)));
 }
 
-// A write that stops part way leaves Qt without a reason ("Unknown error"); the system's
-// own reason is still in errno, and a full disk or quota deserves to be named as such.
-IniStatus writeFailure(const QFileDevice &file, const QString &path, int error)
+IniStatus::Code codeFor(int error)
 {
-    if (error == 0)
-        return fileFailure(file, path);
-    const bool noRoom = error == ENOSPC || error == EFBIG || error == EDQUOT;
-    const IniStatus::Code code = noRoom ? IniStatus::DiskFull : IniStatus::DeviceIoError;
-    return IniStatus::failure(code, describe(code, path, platform::FileErrorText::ofSystemError(error)));
+    switch (error) {
+    case ENOSPC:
+    case EFBIG:
+    case EDQUOT:
+        return IniStatus::DiskFull;
+    case EACCES:
+    case EPERM:
+    case EROFS:
+        return IniStatus::PermissionDenied;
+    case ENOENT:
+    case ENOTDIR:
+    case EISDIR:
+    case ENAMETOOLONG:
+        return IniStatus::PathAccessError;
+    default:
+        return IniStatus::DeviceIoError;
+    }
 }
 
 } // namespace
@@ -68,9 +78,9 @@ QByteArray mdlIniIoEx::encode(const IniRecords &records, QString *overlongField)
     return writer.bytes();
 }
 
-IniRecords mdlIniIoEx::decode(const QByteArray &bytes, IniDecodeInfo *info)
+IniRecords mdlIniIoEx::decode(const QByteArray &bytes, const IniRecords &base, IniDecodeInfo *info)
 {
-    IniRecords records;
+    IniRecords records = base;
     IniReader reader(bytes);
     int16_t storedCellCount = 0;
     visitIniFields(reader, records, storedCellCount);
@@ -92,30 +102,25 @@ IniStatus mdlIniIoEx::save(const IniRecords &records, const QString &path)
     if (path.isEmpty())
         return IniStatus::failure(IniStatus::BadFileName, IniStatus::codeText(IniStatus::BadFileName));
 
+    return writeFile(path, bytes);
+}
+
+IniStatus mdlIniIoEx::writeFile(const QString &path, const QByteArray &bytes)
+{
     const QString folder = QFileInfo(path).absolutePath();
     if (!QDir().mkpath(folder))
         return IniStatus::failure(IniStatus::PathAccessError, describe(IniStatus::PathAccessError, folder));
-
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return fileFailure(file, path);
-    // Flushed here and checked, because commit() renames the temporary file over the old one
-    // even when its own final flush could not write everything (seen with Qt 6.4), which
-    // would replace good settings with a cut-off file.
-    errno = 0;
-    if (file.write(bytes) != bytes.size() || !file.flush()) {
-        const IniStatus status = writeFailure(file, path, errno);
-        file.cancelWriting();
-        return status;
-    }
-    if (!file.commit())
-        return fileFailure(file, path);
-    return IniStatus::success();
+    const platform::AtomicFile::Result written = platform::AtomicFile::write(path, bytes);
+    if (written.ok())
+        return IniStatus::success();
+    const IniStatus::Code code = codeFor(written.error);
+    return IniStatus::failure(code, describe(code, path, platform::FileErrorText::ofSystemError(written.error)));
 }
 
-IniLoadResult mdlIniIoEx::load(const QString &path)
+IniLoadResult mdlIniIoEx::load(const QString &path, const IniRecords &base)
 {
     IniLoadResult result;
+    result.records = base;
     if (path.isEmpty()) {
         result.status = IniStatus::missingFile(IniStatus::BadFileName, IniStatus::codeText(IniStatus::BadFileName));
         return result;
@@ -135,7 +140,13 @@ IniLoadResult mdlIniIoEx::load(const QString &path)
         result.status = fileFailure(file, path);
         return result;
     }
-    result.records = decode(bytes, &result.info);
+    // An empty file holds nothing at all, as when a save was cut off before its first byte.
+    if (bytes.isEmpty()) {
+        result.status = IniStatus::missingFile(IniStatus::FileNotFound, describe(IniStatus::FileNotFound, path));
+        return result;
+    }
+    result.bytes = bytes;
+    result.records = decode(bytes, base, &result.info);
     return result;
 }
 

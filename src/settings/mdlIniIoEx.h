@@ -19,8 +19,9 @@ struct IniDecodeInfo
 struct IniLoadResult
 {
     IniStatus status;
-    IniRecords records; // the file's values when status.ok(), the defaults otherwise
+    IniRecords records; // the file's values over the base when status.ok(), the base otherwise
     IniDecodeInfo info;
+    QByteArray bytes;   // what was read
 };
 
 // The settings file ".in4": a plain run of fixed-layout records with no header, little-endian
@@ -38,18 +39,27 @@ public:
     // 16-bit count it is cut and its field named in *overlongField.
     static QByteArray encode(const IniRecords &records, QString *overlongField = nullptr);
 
-    // Records from any byte string: fields past the end read as 0, texts as empty.
-    static IniRecords decode(const QByteArray &bytes, IniDecodeInfo *info = nullptr);
+    // Records from any byte string: the fields the bytes hold over `base`, so that whatever a
+    // short file lacks keeps the base's value.
+    static IniRecords decode(const QByteArray &bytes, const IniRecords &base, IniDecodeInfo *info = nullptr);
+    // The same over the records' defaults.
+    static IniRecords decode(const QByteArray &bytes, IniDecodeInfo *info = nullptr)
+    {
+        return decode(bytes, IniRecords(), info);
+    }
 
-    // Replaces the file at `path` in one step: the records go to a temporary file in the same
-    // folder, which is flushed to disk and then renamed over the old one, so that a failed
-    // save leaves the previous file as it was. Creates a missing folder.
+    // Replaces the file at `path` in one step (see writeFile), so that a failed save leaves
+    // the previous file as it was.
     static IniStatus save(const IniRecords &records, const QString &path);
 
-    // Reads the file at `path`. A missing file (or an empty name) gives a Missing status,
-    // which callers pass over silently; a file that cannot be read gives Failed. A short or
-    // damaged file is not an error: see decode.
-    static IniLoadResult load(const QString &path);
+    // Replaces the file at `path` with `bytes` through platform::AtomicFile, creating a missing
+    // folder; a failure carries its number and the system's reason.
+    static IniStatus writeFile(const QString &path, const QByteArray &bytes);
+
+    // Reads the file at `path` over `base`. A missing or empty file (or an empty name) gives a
+    // Missing status, which callers pass over silently; a file that cannot be read gives
+    // Failed. A short or damaged file is not an error: see decode.
+    static IniLoadResult load(const QString &path, const IniRecords &base = IniRecords());
 
     // Every field keyed by its record and field name, as indented JSON (UTF-8).
     static QByteArray dumpJson(const IniRecords &records, int16_t cellCount = DegitCellCount);

@@ -123,7 +123,7 @@ void RefreshPreview(QLabel *picture, const PreviewOptions &options, const Previe
     if (canvas.isNull())
         return;
     const QDateTime now = clock.now();
-    reslib::KB4_DrawSeiriken(Cp932::fromUnicode(options.pluginFile), canvas, Cp932::fromUnicode(stop.stopName),
+    reslib::KB4_DrawSeiriken(options.pluginFile, canvas, Cp932::fromUnicode(stop.stopName),
                              Cp932::fromUnicode(DateText(options, stop.ticketDate, now)),
                              Cp932::fromUnicode(TimeText(now)), RouteNumber(stop.routeNo), stop.ticketNo, stop.row,
                              stop.corpIndex);

@@ -15,7 +15,6 @@ class AppFixture : public ::testing::Test
 protected:
     void SetUp() override
     {
-        app::AppServices services;
         services.clock = &clock;
         services.sleeper = &sleeper;
         services.messages = &messages;
@@ -33,6 +32,17 @@ protected:
         forms->start();
     }
 
+    // Closes the program with a confirmed close, which writes the settings file, and starts it
+    // again with the same outside world.
+    void restart()
+    {
+        messages.answers.push_back(platform::MessagePresenter::Answer::Yes);
+        ASSERT_TRUE(console().close());
+        forms.reset();
+        forms = std::make_unique<app::Forms>(services);
+        forms->start();
+    }
+
     void TearDown() override { forms.reset(); }
 
     // Runs before the program starts: a test may put a settings file in place here.
@@ -43,6 +53,7 @@ protected:
     app::frmCtl &console() { return forms->console(); }
 
     QTemporaryDir settingsDir;
+    app::AppServices services;
     FakeClock clock;
     CountingSleeper sleeper;
     ScriptedMessages messages;

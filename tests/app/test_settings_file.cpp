@@ -18,6 +18,7 @@
 #include <QScrollBar>
 
 using controls::DegitValue;
+using settings::IniDecodeInfo;
 using settings::IniRecords;
 using settings::mdlIniIoEx;
 
@@ -226,19 +227,39 @@ protected:
         IniRecords r = IniRecords::initial(QDate(2026, 12, 7));
         r.folder.FareDataDir = QStringLiteral("/kept");
         r.panel.SeiriNumStyle = 40; // no such entry in the list
-        r.sound.SndKeitou = QStringLiteral("/never/applied.wav");
-        writeFile(settingsFile(), mdlIniIoEx::encode(r));
+        r.sound.SndKeitou = QStringLiteral("/applied.wav");
+        r.ctrlData.ScrollSpeed = 0; // below the bar's range
+        r.ctrlData.ScrollWait = 700;
+        r.ctrlData.LateNight = 1;
+        written = mdlIniIoEx::encode(r);
+        writeFile(settingsFile(), written);
     }
+
+    QByteArray written;
 };
 
-TEST_F(RefusedValue, IsReportedAndTheRestIsSkipped)
+TEST_F(RefusedValue, KeepsItsDefaultWhileTheFieldsAfterItApplyAndTheFileReadIsKept)
 {
+    // The first refusal is reported, once.
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_TRUE(messages.shown[0].text.startsWith(QStringLiteral("エラー Code:380\r\n内容:")));
+    EXPECT_TRUE(messages.shown[0].text.contains(QStringLiteral("Combo2")));
     EXPECT_EQ(messages.shown[0].title, QStringLiteral("ハルネVer4"));
+    EXPECT_EQ(forms->options().Combo2->currentIndex(), 0);
     EXPECT_EQ(forms->options().fareDataFolder(), QStringLiteral("/kept"));
-    EXPECT_EQ(forms->options().soundFile(0), QString());
+    EXPECT_EQ(forms->options().soundFile(0), QStringLiteral("/applied.wav"));
+    EXPECT_EQ(console().HScroll1[0]->value(), 1);
+    EXPECT_EQ(console().HScroll1[1]->value(), 700);
+    EXPECT_TRUE(console().Check2->isChecked());
     EXPECT_TRUE(console().isVisible());
+
+    messages.answers.push_back(platform::MessagePresenter::Answer::Yes);
+    ASSERT_TRUE(console().close());
+    EXPECT_EQ(readFile(settingsFile() + QStringLiteral(".bak")), written);
+    const IniRecords saved = mdlIniIoEx::decode(readFile(settingsFile()));
+    EXPECT_EQ(saved.panel.SeiriNumStyle, 0);
+    EXPECT_EQ(saved.sound.SndKeitou, QStringLiteral("/applied.wav"));
+    EXPECT_EQ(saved.ctrlData.ScrollWait, 700);
 }
 
 class DamagedFile : public AppFixture
@@ -267,14 +288,56 @@ class ShortFile : public AppFixture
 protected:
     void prepareSettings() override
     {
-        writeFile(settingsFile(), mdlIniIoEx::encode(changedRecords()).left(100));
+        // The folders and the start of the panel record: 100 bytes.
+        written = mdlIniIoEx::encode(changedRecords()).left(100);
+        writeFile(settingsFile(), written);
     }
+
+    QByteArray written;
 };
 
-TEST_F(ShortFile, ReadsWhatIsThereAndStartsUp)
+TEST_F(ShortFile, ReadsWhatIsThereAndTheRestKeepsItsStartUpValue)
 {
+    EXPECT_TRUE(messages.shown.empty());
     EXPECT_EQ(forms->options().fareDataFolder(), QStringLiteral("/home/運転士/運賃"));
+    EXPECT_EQ(forms->options().broadcastDataFolder(), QStringLiteral("/home/運転士/放送"));
+    // Past the end: what start-up set, not zeros.
+    EXPECT_EQ(panel().ChimeiCtl->BackColor(), 0x00808080u);
+    EXPECT_EQ(panel().Degit[1]->BackColor(), 0x00808080u);
+    EXPECT_EQ(console().HScroll1[0]->value(), 1);
+    EXPECT_NE(console().pos(), QPoint(0, 0));
     EXPECT_TRUE(console().isVisible());
+    const QPoint consoleAt = console().pos();
+
+    messages.answers.push_back(platform::MessagePresenter::Answer::Yes);
+    ASSERT_TRUE(console().close());
+    EXPECT_EQ(readFile(settingsFile() + QStringLiteral(".bak")), written);
+    IniDecodeInfo info;
+    const IniRecords saved = mdlIniIoEx::decode(readFile(settingsFile()), &info);
+    EXPECT_TRUE(info.complete);
+    EXPECT_EQ(saved.folder, changedRecords().folder);
+    EXPECT_EQ(saved.degit.DegitBackColor, 0x00808080u);
+    EXPECT_EQ(QPoint(saved.ctrlData.CtlLeft, saved.ctrlData.CtlTop) / 15, consoleAt);
+}
+
+class EmptyFile : public AppFixture
+{
+protected:
+    void prepareSettings() override { writeFile(settingsFile(), QByteArray()); }
+};
+
+TEST_F(EmptyFile, StartsAsWithoutASettingsFile)
+{
+    EXPECT_TRUE(messages.shown.empty());
+    for (int i = 1; i <= 30; ++i)
+        EXPECT_EQ(panel().Degit[i]->Value(), DegitValue(0));
+    EXPECT_EQ(panel().ChimeiCtl->BackColor(), 0x00808080u);
+    EXPECT_EQ(console().HScroll1[0]->value(), 1);
+    messages.answers.push_back(platform::MessagePresenter::Answer::Yes);
+    ASSERT_TRUE(console().close());
+    EXPECT_EQ(readFile(settingsFile()).size(), 428 + 10); // the fixed date, "2026/12/07"
+    // Nothing was read, so there is nothing to keep.
+    EXPECT_FALSE(QFile::exists(settingsFile() + QStringLiteral(".bak")));
 }
 
 TEST_F(WithSettings, AFailedSaveIsReportedAndKeepsTheOldFile)
@@ -291,4 +354,53 @@ TEST_F(WithSettings, AFailedSaveIsReportedAndKeepsTheOldFile)
     EXPECT_TRUE(messages.shown[1].text.startsWith(QStringLiteral("エラー Code:")));
     EXPECT_TRUE(messages.shown[1].text.contains(QStringLiteral("\r\n内容:")));
     EXPECT_EQ(readFile(settingsFile()), written);
+}
+
+TEST_F(AppFixture, TextsOutsideTheCodePageSurviveARestartAndTheUserIsToldOnce)
+{
+    const QString folder = QStringLiteral("/home/müller/データ");
+    const QString sound = QStringLiteral("/home/müller/音/café.wav");
+    auto &o = forms->options();
+    o.Text2[0]->setText(folder);
+    emit o.Text2[0]->editingFinished();
+    o.txtSelectSound[7]->setText(sound);
+    emit o.txtSelectSound[7]->editingFinished();
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_TRUE(messages.shown[0].text.contains(folder));
+    EXPECT_TRUE(messages.shown[0].text.contains(QStringLiteral("Shift_JIS")));
+
+    restart();
+    EXPECT_EQ(forms->options().fareDataFolder(), folder);
+    EXPECT_EQ(forms->options().soundFile(7), sound);
+    // The settings file holds what the original writes: the code page's form of the texts.
+    const IniRecords stored = mdlIniIoEx::decode(readFile(settingsFile()));
+    EXPECT_EQ(stored.folder.FareDataDir, QStringLiteral("/home/m?ller/データ"));
+    EXPECT_EQ(stored.sound.SndStepFile, QStringLiteral("/home/m?ller/音/caf?.wav"));
+    // Nothing was chosen in this run: nothing more is said.
+    EXPECT_EQ(messages.shown.size(), 2u); // the close confirmation
+}
+
+class BadUserPicture : public AppFixture
+{
+protected:
+    void prepareSettings() override
+    {
+        const QString picture = settingsDir.filePath(QStringLiteral("notes.bmp"));
+        writeFile(picture, "this is only text\n");
+        IniRecords r = IniRecords::initial(QDate(2026, 12, 7));
+        r.panel.PanelAuto = 0;
+        r.panel.PanelManual = -1;
+        for (int16_t *builtin : {&r.panel.PanelOffBuiltin, &r.panel.PanelOn1Builtin, &r.panel.PanelOn2Builtin})
+            *builtin = 0;
+        for (int16_t *user : {&r.panel.PanelOffUser, &r.panel.PanelOn1User, &r.panel.PanelOn2User})
+            *user = -1;
+        r.panel.PanelFile = {picture, picture, picture};
+        writeFile(settingsFile(), mdlIniIoEx::encode(r));
+    }
+};
+
+TEST_F(BadUserPicture, IsReportedOnceAtStartUp)
+{
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_TRUE(messages.shown[0].text.contains(QStringLiteral("エラーコード：481")));
 }

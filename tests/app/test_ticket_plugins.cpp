@@ -18,6 +18,7 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
+#include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
@@ -440,4 +441,61 @@ TEST_F(TicketPlugins, EveryDisplayUpdateDrawsTheTicketOfItsStop)
         EXPECT_EQ(call[1], QByteArray("12-07-2026"));
         EXPECT_EQ(call[3], QByteArray("1"));
     }
+}
+
+TEST_F(TicketPlugins, APluginInAFolderNamedOutsideTheCodePageLoadsAndOutlivesARestart)
+{
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("Données")));
+    const QString plugin = dir.filePath(QStringLiteral("Données/full.4SP"));
+    ASSERT_TRUE(QFile::copy(testPlugin("full"), plugin));
+    choose(plugin);
+    EXPECT_EQ(options().txtSeiriPlgDir->text(), plugin);
+    EXPECT_EQ(options().List1->count(), 10);
+    // Told once that the name is kept beside the settings file.
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_TRUE(messages.shown[0].text.contains(plugin));
+    refresh();
+    EXPECT_EQ(previewCentre(), 0xFF00FF00u);
+
+    restart();
+    EXPECT_EQ(options().txtSeiriPlgDir->text(), plugin);
+    EXPECT_EQ(options().List1->count(), 10);
+    EXPECT_EQ(console().Combo1->count(), 2);
+}
+
+TEST_F(TicketPlugins, APluginThatCrashedIsLeftOutAtTheNextStartWhichSaysSoOnce)
+{
+    const QString plugin = dir.filePath(QStringLiteral("crashes.4SP"));
+    ASSERT_TRUE(QFile::copy(testPlugin("full"), plugin));
+    usePreview(plugin);
+    restart();
+    ASSERT_EQ(options().List1->count(), 10);
+
+    // A run that died while drawing: its marker names the plug-in, its process is gone.
+    qint64 gone = 0;
+    {
+        QProcess child;
+        child.start(QStringLiteral("true"), {});
+        ASSERT_TRUE(child.waitForFinished());
+        gone = child.processId();
+    }
+    const QString config = services.settingsFallbackFolder;
+    writeFile(QDir(config).filePath(QStringLiteral("plugin-call.%1").arg(gone)), plugin.toUtf8());
+    const size_t before = messages.shown.size();
+
+    restart();
+    ASSERT_EQ(messages.shown.size(), before + 2); // the close confirmation, then the notice
+    EXPECT_TRUE(messages.shown.back().text.contains(plugin));
+    EXPECT_EQ(messages.shown.back().icon, MessagePresenter::Icon::Warning);
+    EXPECT_EQ(options().List1->count(), 0);
+    // The setting itself is kept.
+    EXPECT_EQ(options().txtSeiriPlgDir->text(), plugin);
+
+    restart();
+    EXPECT_EQ(messages.shown.size(), before + 3); // only the close confirmation
+    EXPECT_EQ(options().List1->count(), 0);
+
+    // Chosen again, it is taken over.
+    choose(plugin);
+    EXPECT_EQ(options().List1->count(), 10);
 }

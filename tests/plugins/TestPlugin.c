@@ -1,8 +1,10 @@
 /* A ticket plug-in for tests. Its capabilities come from the build (one library per variant);
  * its drawing fills the whole canvas with TEST_FILL and, when SEIRIKEN_TEST_LOG names a file,
- * appends the call's arguments to it as one tab-separated line. */
+ * appends the call's arguments to it as one tab-separated line. TEST_NO_DRAW leaves out the
+ * drawing entry point; TEST_CRASH_DRAW makes the drawing die with a segmentation fault. */
 #include "seiriken_plugin.h"
 
+#include <signal.h>
 #include <stdio.h>
 #include <stdlib.h>
 
@@ -53,10 +55,14 @@ int32_t Seiriken_GetCorpNames(SeirikenTextSink sink, void *context)
     return 1;
 }
 
+#ifndef TEST_NO_DRAW
 int32_t Seiriken_Draw(const SeirikenCanvas *canvas, const char *stopText, const char *dateText,
                       const char *timeText, int32_t routeNo, int32_t rowValue, int32_t dataIndex,
                       int32_t corpIndex)
 {
+#ifdef TEST_CRASH_DRAW
+    raise(SIGSEGV);
+#endif
     for (int32_t y = 0; y < canvas->height; ++y) {
         uint32_t *row = (uint32_t *)((unsigned char *)canvas->pixels + (size_t)y * (size_t)canvas->stride);
         for (int32_t x = 0; x < canvas->width; ++x)
@@ -73,3 +79,4 @@ int32_t Seiriken_Draw(const SeirikenCanvas *canvas, const char *stopText, const 
     }
     return 1;
 }
+#endif

@@ -13,9 +13,11 @@
 
 #include <gtest/gtest.h>
 
+#include <dlfcn.h>
 #include <elf.h>
 #include <sys/stat.h>
 
+#include <cstdlib>
 #include <cstring>
 #include <vector>
 
@@ -24,9 +26,10 @@ using platform::Cp932;
 
 namespace {
 
-QByteArray name(const QString &path)
+// The gateway takes a plug-in by its real file name.
+const QString &name(const QString &path)
 {
-    return Cp932::fromUnicode(path);
+    return path;
 }
 
 PlgInfo infoOf(const QString &path, int32_t *result = nullptr)
@@ -367,4 +370,73 @@ TEST_F(SamplePlugin, LeavesOutTheBarcodeForValuesItCannotHold)
     const QRect bars(0, 105, 218, 25);
     EXPECT_GT(with.inkedPixels(bars), 300);
     EXPECT_LT(without.inkedPixels(bars), with.inkedPixels(bars) / 3);
+}
+
+TEST_F(PluginGateway, ALibraryThatIsNoPluginNeverHasItsConstructorRun)
+{
+    const QString mark = temp("constructor.log");
+    ::setenv("NOTAPLUGIN_CONSTRUCTOR_LOG", QFile::encodeName(mark).constData(), 1);
+    int32_t result = -1;
+    infoOf(testPlugin("notaplugin"), &result);
+    EXPECT_EQ(result, 0);
+    EXPECT_FALSE(QFile::exists(mark));
+
+    // The constructor does run whenever the library is loaded, so the check above means something.
+    void *handle = ::dlopen(QFile::encodeName(testPlugin("notaplugin")).constData(), RTLD_NOW | RTLD_LOCAL);
+    ASSERT_NE(handle, nullptr);
+    EXPECT_TRUE(QFile::exists(mark));
+    ::unsetenv("NOTAPLUGIN_CONSTRUCTOR_LOG");
+}
+
+TEST_F(PluginGateway, TheDynamicSymbolTableNamesTheMissingEntryPoint)
+{
+    const QByteArrayList entryPoints = {"Seiriken_InterfaceVersion", "Seiriken_GetPlgInfo", "Seiriken_GetComment",
+                                        "Seiriken_GetCorpNames", "Seiriken_Draw"};
+    // Both kinds of hash table the linker writes lead to the same symbols.
+    for (const char *plugin : {"full", "sysvhash"}) {
+        const auto defined = ElfImage::definedFunctions(fileBytes(testPlugin(plugin)));
+        ASSERT_TRUE(defined.has_value()) << plugin;
+        for (const QByteArray &name : entryPoints)
+            EXPECT_TRUE(defined->contains(name)) << plugin << " " << name.constData();
+        EXPECT_TRUE(ElfImage::missingFunctions(fileBytes(testPlugin(plugin)), entryPoints).isEmpty()) << plugin;
+    }
+    EXPECT_EQ(ElfImage::missingFunctions(fileBytes(testPlugin("nodraw")), entryPoints),
+              QByteArrayList{"Seiriken_Draw"});
+    EXPECT_EQ(ElfImage::missingFunctions(fileBytes(testPlugin("notaplugin")), entryPoints), entryPoints);
+    EXPECT_EQ(ElfImage::definedFunctions(fileBytes(testPlugin("notaplugin"))), QByteArrayList{"SomethingElse"});
+    EXPECT_FALSE(ElfImage::definedFunctions("not a library").has_value());
+
+    int32_t result = -1;
+    infoOf(testPlugin("nodraw"), &result);
+    EXPECT_EQ(result, 0);
+}
+
+TEST_F(PluginGateway, APluginThatCrashedIsNotLoadedAgainUntilChosenAgain)
+{
+    const QString config = temp("config");
+    const QString plugin = temp("crashes.4SP");
+    ASSERT_TRUE(QFile::copy(testPlugin("crashes"), plugin));
+    SetPluginCrashFolder(config);
+    EXPECT_NE(infoOf(plugin).CorpCount, 0);
+    // A call that returns leaves no marker.
+    EXPECT_TRUE(QDir(config).entryList({QStringLiteral("plugin-call.*")}, QDir::Files).isEmpty());
+    EXPECT_TRUE(TakeCrashedPlugin().isEmpty());
+
+    QImage canvas(8, 8, QImage::Format_RGB32);
+    EXPECT_DEATH(drawInto(plugin, canvas), "");
+
+    // The next start learns which plug-in it was and leaves it alone.
+    EXPECT_EQ(TakeCrashedPlugin(), QFileInfo(plugin).absoluteFilePath());
+    EXPECT_TRUE(TakeCrashedPlugin().isEmpty());
+    int32_t result = -1;
+    infoOf(plugin, &result);
+    EXPECT_EQ(result, 0);
+    EXPECT_EQ(drawInto(plugin, canvas), 0);
+    // Other plug-ins are not concerned.
+    EXPECT_NE(infoOf(testPlugin("full")).CorpCount, 0);
+
+    AllowPlugin(plugin);
+    infoOf(plugin, &result);
+    EXPECT_NE(result, 0);
+    SetPluginCrashFolder(QString());
 }

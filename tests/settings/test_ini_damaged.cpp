@@ -1,5 +1,5 @@
 // Settings files that were cut short, overwritten with rubbish or written by something else:
-// reading them never fails, and whatever is missing reads as 0 or empty.
+// reading them never fails, and whatever is missing keeps the value it had before the read.
 #include "SampleRecords.h"
 
 #include "platform/Cp932.h"
@@ -44,21 +44,17 @@ QMap<QString, QJsonValue> fieldsOf(const IniRecords &records)
     return out;
 }
 
-bool isBlank(const QJsonValue &value)
-{
-    return value == QJsonValue(0) || value == QJsonValue(QString())
-           || value == QJsonValue(QStringLiteral("0x00000000"));
-}
-
-// Decodes every prefix of `file` and checks that each field is either what was written or
-// blank, that fields only ever appear as the prefix grows, and that all are back at the end.
-void checkEveryCut(const QByteArray &file, const IniRecords &written)
+// Decodes every prefix of `file` over `base` and checks that each field is either what was
+// written or what the base held, that fields only ever appear as the prefix grows, and that all
+// are back at the end.
+void checkEveryCut(const QByteArray &file, const IniRecords &written, const IniRecords &base)
 {
     const QMap<QString, QJsonValue> expected = fieldsOf(written);
+    const QMap<QString, QJsonValue> before = fieldsOf(base);
     int previouslyRestored = 0;
     for (qsizetype length = 0; length <= file.size(); ++length) {
         IniDecodeInfo info;
-        const QMap<QString, QJsonValue> got = fieldsOf(mdlIniIoEx::decode(file.left(length), &info));
+        const QMap<QString, QJsonValue> got = fieldsOf(mdlIniIoEx::decode(file.left(length), base, &info));
         ASSERT_EQ(got.size(), expected.size());
         int restored = 0;
         for (auto it = got.begin(); it != got.end(); ++it) {
@@ -66,7 +62,7 @@ void checkEveryCut(const QByteArray &file, const IniRecords &written)
             if (it.value() == want)
                 ++restored;
             else
-                ASSERT_TRUE(isBlank(it.value())) << "cut at " << length << ": " << it.key().toStdString();
+                ASSERT_EQ(it.value(), before.value(it.key())) << "cut at " << length << ": " << it.key().toStdString();
         }
         ASSERT_GE(restored, previouslyRestored) << "cut at " << length;
         previouslyRestored = restored;
@@ -77,33 +73,34 @@ void checkEveryCut(const QByteArray &file, const IniRecords &written)
 
 } // namespace
 
-TEST(IniDamaged, DefaultFileCutAtEveryLengthReadsTheRestAsBlank)
+TEST(IniDamaged, DefaultFileCutAtEveryLengthKeepsTheRestAsItWas)
 {
     const IniRecords defaults;
     const QByteArray file = mdlIniIoEx::encode(defaults);
     ASSERT_EQ(file.size(), 428);
-    checkEveryCut(file, defaults);
+    checkEveryCut(file, defaults, sampleRecords());
 
+    // Nothing read: the defaults, not zeros.
     const IniRecords empty = mdlIniIoEx::decode(QByteArray());
-    EXPECT_EQ(empty.panel.PanelAuto, 0);
-    EXPECT_EQ(empty.chimei.ChimeiFontMode, 0);
-    EXPECT_EQ(empty.degit.DegitOnColor, 0u);
-    EXPECT_TRUE(empty.folder.FareDataDir.isEmpty());
+    EXPECT_EQ(empty, IniRecords());
+    EXPECT_EQ(empty.panel.PanelAuto, -1);
+    EXPECT_EQ(empty.chimei.ChimeiFontMode, -1);
+    EXPECT_EQ(empty.degit.DegitOnColor, 0x0072D2F8u);
 }
 
-TEST(IniDamaged, FileWithTextsCutAtEveryLengthReadsTheRestAsBlank)
+TEST(IniDamaged, FileWithTextsCutAtEveryLengthKeepsTheRestAsItWas)
 {
     const IniRecords sample = sampleRecords();
-    checkEveryCut(mdlIniIoEx::encode(sample), sample);
+    checkEveryCut(mdlIniIoEx::encode(sample), sample, IniRecords());
 }
 
-TEST(IniDamaged, TextCountRunningPastTheEndReadsAsEmpty)
+TEST(IniDamaged, TextCountRunningPastTheEndEndsTheData)
 {
     QByteArray file = hexBytes("FFFF") + QByteArray("abc");
     IniDecodeInfo info;
     IniRecords got = mdlIniIoEx::decode(file, &info);
     EXPECT_TRUE(got.folder.FareDataDir.isEmpty());
-    EXPECT_EQ(got.panel.UseSeiriNum, 0);
+    EXPECT_EQ(got.panel.UseSeiriNum, 1);
     EXPECT_FALSE(info.complete);
 
     // The same with a damaged count deep in the file: what came before survives.

@@ -1,5 +1,6 @@
 // Saving and loading the settings file on disk, and where it lives.
 #include "SampleRecords.h"
+#include "../support/FileSizeLimit.h"
 
 #include "settings/IniFileLocation.h"
 #include "settings/mdlIniIoEx.h"
@@ -11,8 +12,6 @@
 
 #include <gtest/gtest.h>
 
-#include <csignal>
-#include <sys/resource.h>
 #include <unistd.h>
 
 using settings::IniFileLocation;
@@ -34,29 +33,6 @@ void writeAll(const QString &path, const QByteArray &bytes)
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     ASSERT_EQ(file.write(bytes), bytes.size());
 }
-
-// Lowers the largest file this process may write, as a full disk would, for one scope.
-class FileSizeLimit
-{
-public:
-    explicit FileSizeLimit(rlim_t bytes)
-    {
-        getrlimit(RLIMIT_FSIZE, &m_saved);
-        m_savedHandler = std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limit = m_saved;
-        limit.rlim_cur = bytes;
-        setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimit()
-    {
-        setrlimit(RLIMIT_FSIZE, &m_saved);
-        std::signal(SIGXFSZ, m_savedHandler);
-    }
-
-private:
-    rlimit m_saved{};
-    void (*m_savedHandler)(int) = nullptr;
-};
 
 } // namespace
 
@@ -206,8 +182,9 @@ TEST_F(IniFile, ShortAndOversizedFilesLoadWithoutError)
     EXPECT_EQ(loaded.records.form.PanelLeft, 0);
     EXPECT_FALSE(loaded.info.complete);
 
+    // An empty file holds nothing: as if there were none.
     writeAll(path(), QByteArray());
-    EXPECT_TRUE(mdlIniIoEx::load(path()).status.ok());
+    EXPECT_TRUE(mdlIniIoEx::load(path()).status.missing());
 
     // A file far larger than any layout is read only as far as fields can reach.
     {

@@ -1,10 +1,14 @@
 // The real program: exit status and the help of every command.
 #include "ToolRun.h"
+#include "platform/AtomicFile.h"
 
+#include <QDir>
 #include <QProcess>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#include <cerrno>
 
 namespace {
 
@@ -101,4 +105,49 @@ TEST(ToolCommandLine, SettingsDumpPrintsEveryRecord)
     for (const char *key : {"FolderInfo", "FareDataDir", "PanelInfo", "SeiriNumColor", "ChimeiTsugiwaBold", "SndPreFile3",
                             "FixedDate", "CtlTop", "PanelLeft", "CustomColors", "DegitCells"})
         EXPECT_TRUE(dump.out.contains(QString::fromLatin1(key))) << key;
+}
+
+// The real program on a real full file system: a small tmpfs of its own, mounted in a user and
+// mount namespace of its own. Where the machine allows no such namespace there is nothing to
+// run it on.
+TEST(ToolCommandLine, BuildOntoAFullFileSystemSaysSoAndKeepsTheOldFile)
+{
+    QProcess probe;
+    probe.start(QStringLiteral("unshare"), {QStringLiteral("-rm"), QStringLiteral("true")});
+    if (!probe.waitForFinished(10000) || probe.exitStatus() != QProcess::NormalExit || probe.exitCode() != 0)
+        GTEST_SKIP() << "no user and mount namespace for a small file system";
+
+    QTemporaryDir dir;
+    auto route = [](int stops) {
+        QByteArray csv = "name,ticket,f1\n";
+        for (int g = 1; g <= stops; ++g)
+            csv += QStringLiteral("停留所%1,%1,%1\n").arg(g).toUtf8();
+        return csv;
+    };
+    const QByteArray small = route(3);
+    const QByteArray big = route(301); // about 95 KB of fare data
+    ASSERT_TRUE(tooltest::WriteAll(dir.filePath(QStringLiteral("small.csv")), small));
+    ASSERT_TRUE(tooltest::WriteAll(dir.filePath(QStringLiteral("big.csv")), big));
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("full")));
+
+    const char *script = R"(
+mount -t tmpfs -o size=32k tmpfs "$1/full" || exit 90
+"$2" hy3 build "$1/small.csv" "$1/full/out.hy3" || exit 91
+cp "$1/full/out.hy3" "$1/old.hy3"
+"$2" hy3 build "$1/big.csv" "$1/full/out.hy3"
+status=$?
+cmp -s "$1/full/out.hy3" "$1/old.hy3" || exit 92
+ls -A "$1/full" > "$1/left.txt"
+exit $status
+)";
+    QProcess p;
+    p.start(QStringLiteral("unshare"), {QStringLiteral("-rm"), QStringLiteral("sh"), QStringLiteral("-c"),
+                                        QString::fromLatin1(script), QStringLiteral("sh"), dir.path(),
+                                        QStringLiteral(TOOL731_PATH)});
+    ASSERT_TRUE(p.waitForFinished(30000));
+    const QString err = QString::fromUtf8(p.readAllStandardError());
+    ASSERT_EQ(p.exitCode(), 1) << err.toStdString();
+    EXPECT_TRUE(err.contains(QStringLiteral("out.hy3: cannot be written: ") + platform::AtomicFile::reasonFor(ENOSPC)))
+        << err.toStdString();
+    EXPECT_EQ(tooltest::ReadAll(dir.filePath(QStringLiteral("left.txt"))), QByteArray("out.hy3\n"));
 }

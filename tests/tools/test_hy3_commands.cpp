@@ -1,12 +1,18 @@
 #include "ToolRun.h"
+#include "../support/FileSizeLimit.h"
 
 #include "fare/Hy3Reader.h"
 #include "fare/Hy3Writer.h"
+#include "platform/AtomicFile.h"
 #include "platform/Cp932.h"
+
+#include <QDir>
 
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#include <cerrno>
 
 using namespace tooltest;
 
@@ -212,4 +218,23 @@ TEST_F(Hy3Commands, BuildRefusalsNameTheLineAndLeaveNoFile)
     EXPECT_EQ(build(rows(302)).status, 1);
     EXPECT_EQ(ReadAll(path(QStringLiteral("out.hy3"))), before);
     EXPECT_EQ(build(rows(301)).status, 0);
+}
+
+TEST_F(Hy3Commands, BuildOntoAFullDiskFailsLoudlyAndKeepsTheOldFile)
+{
+    ASSERT_EQ(build(rows(3)).status, 0);
+    const QByteArray old = ReadAll(path(QStringLiteral("out.hy3")));
+    ASSERT_TRUE(WriteAll(path(QStringLiteral("in.csv")), rows(301)));
+    ToolRun run;
+    {
+        // Room for a little, not for 301 records of 150 fares.
+        FileSizeLimit limit(16 * 1024);
+        run = RunTool({QStringLiteral("hy3"), QStringLiteral("build"), path(QStringLiteral("in.csv")),
+                       path(QStringLiteral("out.hy3"))});
+    }
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err.trimmed(), QStringLiteral("%1: cannot be written: %2")
+                                     .arg(path(QStringLiteral("out.hy3")), platform::AtomicFile::reasonFor(EFBIG)));
+    EXPECT_EQ(ReadAll(path(QStringLiteral("out.hy3"))), old);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), (QStringList{QStringLiteral("in.csv"), QStringLiteral("out.hy3")}));
 }

@@ -1,14 +1,22 @@
 // The panel drawn by the tool against the panel of the program driven on its console.
 #include "../app/AppFixture.h"
+#include "../support/FileSizeLimit.h"
+#include "731-tool/CommandTable.h"
 #include "731-tool/PanelRenderer.h"
+#include "731-tool/RenderCommand.h"
+#include "platform/AtomicFile.h"
 #include "ToolRun.h"
 #include "settings/frmOption.h"
 #include "settings/mdlIniIoEx.h"
 
+#include <QDir>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+
+#include <cerrno>
+#include <sstream>
 
 using tool::PanelScene;
 using tool::RenderPanel;
@@ -100,4 +108,28 @@ TEST(Render, SettingsFileIsAppliedAsAtStartUp)
     ASSERT_TRUE(rendering.error.isEmpty()) << rendering.error.toStdString();
     // Fare cell 30 lies at (560, 239): its background is now red.
     EXPECT_EQ(rendering.image.pixel(560, 239), qRgb(255, 0, 0));
+}
+
+TEST(Render, AFullDiskFailsLoudlyAndKeepsTheOldPicture)
+{
+    QTemporaryDir dir;
+    const QString out = dir.filePath(QStringLiteral("panel.png"));
+    const QByteArray old(200, 'p');
+    ASSERT_TRUE(tooltest::WriteAll(out, old));
+    tool::CommandTable table;
+    tool::AddRenderCommand(table);
+    std::ostringstream stdOut, stdErr;
+    tool::ToolIo io{stdOut, stdErr};
+    int status = -1;
+    {
+        FileSizeLimit limit(1024);
+        status = table.run({QStringLiteral("render"), QStringLiteral("--fare-dir"), tooltest::DemoFile(QString()),
+                            QStringLiteral("--route"), QStringLiteral("1"), QStringLiteral("--out"), out},
+                           io);
+    }
+    EXPECT_EQ(status, 1);
+    EXPECT_EQ(QString::fromStdString(stdErr.str()).trimmed(),
+              QStringLiteral("%1: cannot be written: %2").arg(out, platform::AtomicFile::reasonFor(EFBIG)));
+    EXPECT_EQ(tooltest::ReadAll(out), old);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("panel.png")});
 }

@@ -5,9 +5,11 @@
 #include "app/frmCtl.h"
 #include "controls/ChimeiCtl_DX.h"
 #include "controls/ScrollClock.h"
+#include "platform/AtomicFile.h"
 #include "platform/Clock.h"
 #include "platform/ui/MessagePresenter.h"
 #include "settings/frmOption.h"
+#include "settings/mdlIniIoEx.h"
 
 #include <QCheckBox>
 #include <QCoreApplication>
@@ -62,8 +64,15 @@ PanelRendering RenderPanel(const PanelScene &scene)
     if (!scene.settingsFile.isEmpty()) {
         if (!QFile::exists(scene.settingsFile))
             return {{}, QStringLiteral("%1: no such settings file").arg(scene.settingsFile)};
-        if (!QFile::copy(scene.settingsFile, home.filePath(QStringLiteral("731.in4"))))
-            return {{}, QStringLiteral("%1: cannot be read").arg(scene.settingsFile)};
+        QFile settings(scene.settingsFile);
+        if (!settings.open(QIODevice::ReadOnly))
+            return {{}, QStringLiteral("%1: cannot be read: %2").arg(scene.settingsFile, settings.errorString())};
+        // Nothing past the largest layout is a field.
+        const QByteArray bytes = settings.read(settings::mdlIniIoEx::MaxFileSize);
+        const platform::AtomicFile::Result copied =
+            platform::AtomicFile::write(home.filePath(QStringLiteral("731.in4")), bytes);
+        if (!copied.ok())
+            return {{}, QStringLiteral("%1: cannot be copied: %2").arg(scene.settingsFile, copied.reason)};
     }
 
     platform::SystemClock clock;

@@ -1,8 +1,10 @@
 #include "731-tool/RenderCommand.h"
 
 #include "731-tool/PanelRenderer.h"
+#include "platform/AtomicFile.h"
 
 #include <QApplication>
+#include <QBuffer>
 #include <QFileInfo>
 #include <QRegularExpression>
 
@@ -130,8 +132,17 @@ int render(const QStringList &args, ToolIo &io, const QString &usage)
         io.error(rendering.error);
         return ExitBadInput;
     }
-    if (!rendering.image.save(parsed.out, "PNG")) {
-        io.error(QStringLiteral("%1: cannot be written").arg(parsed.out));
+    // Encoded first and written in one step, so that a full disk never leaves half a picture
+    // where a good one was.
+    QByteArray png;
+    QBuffer buffer(&png);
+    if (!buffer.open(QIODevice::WriteOnly) || !rendering.image.save(&buffer, "PNG")) {
+        io.error(QStringLiteral("%1: the picture cannot be encoded").arg(parsed.out));
+        return ExitBadInput;
+    }
+    const platform::AtomicFile::Result written = platform::AtomicFile::write(parsed.out, png);
+    if (!written.ok()) {
+        io.error(QStringLiteral("%1: cannot be written: %2").arg(parsed.out, written.reason));
         return ExitBadInput;
     }
     return ExitOk;

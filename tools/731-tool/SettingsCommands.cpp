@@ -9,10 +9,11 @@ namespace {
 
 const char *DumpHelp =
     R"(Prints every field of the settings file FILE.in4 as JSON, keyed by record and field
-names, as the program reads it: fields past the end of a short file read as 0 and texts as
-empty, and the stored cell count is shown though the program always reads 30 cells.
+names, as the program reads it: fields past the end of a short file keep their defaults,
+and the stored cell count is shown though the program always reads 30 cells. An empty
+file counts as no settings file at all.
 
-Exit status: 0 printed, 1 the file is missing or cannot be read, 2 wrong usage.
+Exit status: 0 printed, 1 the file is missing, empty or cannot be read, 2 wrong usage.
 )";
 
 int dump(const QStringList &operands, ToolIo &io)
@@ -20,13 +21,14 @@ int dump(const QStringList &operands, ToolIo &io)
     const QString &file = operands.first();
     const settings::IniLoadResult loaded = settings::mdlIniIoEx::load(file);
     if (!loaded.status.ok()) {
-        io.error(QStringLiteral("%1: %2").arg(file, loaded.status.kind == settings::IniStatus::Kind::Missing
-                                                        ? QStringLiteral("no such file")
-                                                        : loaded.status.description));
+        const bool empty = QFileInfo(file).isFile() && QFileInfo(file).size() == 0;
+        io.error(QStringLiteral("%1: %2").arg(file, !loaded.status.missing() ? loaded.status.description
+                                                    : empty                  ? QStringLiteral("empty; read as no settings file")
+                                                                             : QStringLiteral("no such file")));
         return ExitBadInput;
     }
     if (!loaded.info.complete)
-        io.error(QStringLiteral("%1: shorter than the settings layout; missing fields are shown as 0 or empty").arg(file));
+        io.error(QStringLiteral("%1: shorter than the settings layout; missing fields are shown with their defaults").arg(file));
     io.print(QString::fromUtf8(settings::mdlIniIoEx::dumpJson(loaded.records, loaded.info.storedCellCount)));
     return ExitOk;
 }
