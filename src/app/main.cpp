@@ -1,3 +1,5 @@
+#include "app/CommandLine.h"
+#include "app/DesktopIdentity.h"
 #include "app/Forms.h"
 #include "platform/Clock.h"
 #include "platform/MediaControl.h"
@@ -10,11 +12,16 @@
 #include <QApplication>
 #include <QFont>
 
+#include <iostream>
+
 int main(int argc, char **argv)
 {
+    if (const auto status = app::CommandLine::answer(argc, argv, std::cout))
+        return *status;
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("731"));
     QApplication::setApplicationDisplayName(QStringLiteral("ハルネVer4"));
+    app::applyDesktopIdentity();
     QApplication::setFont(QFont(QStringLiteral("IPAPGothic"), 9));
     QApplication::setQuitOnLastWindowClosed(false);
 
