@@ -1,13 +1,14 @@
 # The two commands of the README, and a few helpers.
 #   make run   installs what is missing, builds, and starts the simulator on the demo data
 #   make test  installs what is missing, builds, and runs every test through CTest
+#   make package  builds the Debian package build/harune_<version>_<architecture>.deb
 
 BUILD_DIR ?= build
 BUILD_TYPE ?= RelWithDebInfo
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
-.PHONY: all deps configure build run test bench sanitize clean screenshot
+.PHONY: all deps configure build run test bench sanitize clean screenshot package
 
 all: build
 
@@ -28,6 +29,10 @@ run: build
 test: build
 	@cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy \
 	  ctest --output-on-failure -j $(JOBS) --timeout 600
+
+# The Debian package, build/harune_<version>_<architecture>.deb, from this build's install rules.
+package: build
+	@cd $(BUILD_DIR) && cpack --config CPackConfig.cmake
 
 bench: build
 	@for b in $(BUILD_DIR)/bench/*; do [ -x "$$b" ] && "$$b"; done

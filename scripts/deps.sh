@@ -13,12 +13,16 @@ PACKAGES=(
   libmecab-dev mecab mecab-ipadic-utf8 libespeak-ng-dev espeak-ng-data
   # faces for the stop-name display and the ticket-number captions
   fonts-ipafont-gothic fonts-ipafont-mincho
-  # tests and benchmarks
+  # tests and benchmarks; the installed layout's test validates the menu entry, the metainfo and
+  # the manual pages
   googletest libgtest-dev libgmock-dev libbenchmark-dev
+  desktop-file-utils appstream man-db
+  # the Debian package (make package) and its check
+  dpkg-dev file lintian
   # running without a display, screenshots
   xvfb xauth x11-utils imagemagick
   # asset generators in tools/
-  python3 python3-fonttools python3-pil fonts-dseg
+  python3 python3-fonttools python3-pil librsvg2-bin
 )
 
 missing=()
