@@ -30,9 +30,12 @@ test: build
 	@cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy \
 	  ctest --output-on-failure -j $(JOBS) --timeout 600
 
-# The Debian package, build/harune_<version>_<architecture>.deb, from this build's install rules.
+# The Debian package, build/harune_<version>_<architecture>.deb, from this build's install rules,
+# then checked by lintian (the expected remarks are overridden in dist/lintian-overrides).
 package: build
 	@cd $(BUILD_DIR) && cpack --config CPackConfig.cmake
+	@deb=$$(ls -t $(BUILD_DIR)/harune_*.deb | head -1); echo "lintian $$deb"; \
+	  lintian --fail-on error "$$deb"
 
 bench: build
 	@for b in $(BUILD_DIR)/bench/*; do [ -x "$$b" ] && "$$b"; done
