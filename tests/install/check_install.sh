@@ -73,4 +73,5 @@ cc -shared -fPIC -fvisibility=hidden -Wl,--no-undefined $cflags \
 exported=$(nm -D --defined-only "$stage/Test.4SP" | grep -c ' T Seiriken_')
 [ "$exported" = 5 ] || fail "the plug-in exports $exported entry points"
 
+rm -rf "$stage"
 echo "installed layout OK"
