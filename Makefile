@@ -1,6 +1,7 @@
 # The two commands of the README, and a few helpers.
 #   make run   installs what is missing, builds, and starts the simulator on the demo data
 #   make test  installs what is missing, builds, and runs every test through CTest
+#   make package  builds the Debian package build/harune_<version>_<architecture>.deb
 
 BUILD_DIR ?= build
 BUILD_TYPE ?= RelWithDebInfo
@@ -8,7 +9,7 @@ JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 BENCH_ARGS ?=
 
-.PHONY: all deps configure build run test bench sanitize clean screenshot
+.PHONY: all deps configure build run test bench sanitize clean screenshot package
 
 all: build
 
@@ -29,6 +30,13 @@ run: build
 test: build
 	@cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy \
 	  ctest --output-on-failure -j $(JOBS) --timeout 600
+
+# The Debian package, build/harune_<version>_<architecture>.deb, from this build's install rules,
+# then checked by lintian (the expected remarks are overridden in dist/lintian-overrides).
+package: build
+	@cd $(BUILD_DIR) && cpack --config CPackConfig.cmake
+	@deb=$$(ls -t $(BUILD_DIR)/harune_*.deb | head -1); echo "lintian $$deb"; \
+	  lintian --fail-on error "$$deb"
 
 # Every benchmark program in turn (the folder also holds CMake's own folders); stops at the
 # first that fails. BENCH_ARGS goes to each, e.g. BENCH_ARGS=--benchmark_min_time=0.01.

@@ -13,13 +13,17 @@ PACKAGES=(
   libmecab-dev mecab mecab-ipadic-utf8 libespeak-ng-dev espeak-ng-data
   # faces for the stop-name display and the ticket-number captions
   fonts-ipafont-gothic fonts-ipafont-mincho
-  # tests and benchmarks
+  # tests and benchmarks; the installed layout's test validates the menu entry, the metainfo and
+  # the manual pages
   googletest libgtest-dev libgmock-dev libbenchmark-dev
+  desktop-file-utils appstream man-db
+  # the Debian package (make package) and its check
+  dpkg-dev file lintian
   # running without a display, screenshots, the scripted desktop test (a window manager and
   # synthesized input), Qt's own dialogs in Japanese
   xvfb xauth x11-utils imagemagick openbox xdotool qt6-translations-l10n
   # asset generators in tools/
-  python3 python3-fonttools python3-pil fonts-dseg
+  python3 python3-fonttools python3-pil librsvg2-bin
 )
 
 missing=()

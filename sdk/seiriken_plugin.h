@@ -1,3 +1,4 @@
+/* SPDX-License-Identifier: GPL-3.0-or-later */
 /*
  * seiriken_plugin.h - the interface of a numbered-ticket (整理券) plug-in of the Harune fare
  * display simulator.
@@ -14,7 +15,8 @@
  * Every string crossing the interface is zero-terminated text in code page 932 (Shift-JIS as
  * Windows extends it), passed as it is: the simulator neither converts nor changes it.
  *
- * All calls arrive on the simulator's one user-interface thread. See README.md beside this file.
+ * All calls arrive on the simulator's one user-interface thread. See README.md beside this file
+ * in the sources (installed as share/doc/harune/sdk/README.md).
  */
 #ifndef SEIRIKEN_PLUGIN_H
 #define SEIRIKEN_PLUGIN_H

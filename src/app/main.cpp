@@ -1,3 +1,5 @@
+#include "app/CommandLine.h"
+#include "app/DesktopIdentity.h"
 #include "app/Forms.h"
 #include "app/TerminationSignals.h"
 #include "app/frmCtl.h"
@@ -13,14 +15,19 @@
 #include <QApplication>
 #include <QFont>
 
+#include <iostream>
+
 int main(int argc, char **argv)
 {
+    if (const auto status = app::CommandLine::answer(argc, argv, std::cout))
+        return *status;
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("731"));
     // No application display name: Qt would append it to every window title, and the titles are
     // the windows' own. Message boxes without a title of their own carry "ハルネVer4" themselves.
     // Qt's own dialogs speak Japanese, whatever the user's locale.
     platform::JapaneseQt::install(application);
+    app::applyDesktopIdentity();
     QApplication::setFont(QFont(QStringLiteral("IPAPGothic"), 9));
     QApplication::setQuitOnLastWindowClosed(false);
 

@@ -17,7 +17,8 @@ QString fileName(const QString &programPath)
 IniFileLocation IniFileLocation::resolve(const QString &programPath, const QString &configFolder)
 {
     const QString beside = besideProgram(programPath);
-    if (isWritableFolder(QFileInfo(programPath).absolutePath()))
+    const QString programFolder = QFileInfo(programPath).absolutePath();
+    if (isWritableFolder(programFolder) && !isInstalledProgramFolder(programFolder))
         return {beside, beside};
 
     const QString inConfig = QDir(configFolder).filePath(fileName(programPath));
@@ -43,6 +44,12 @@ bool IniFileLocation::isWritableFolder(const QString &folder)
 {
     const QFileInfo info(folder);
     return info.isDir() && info.isWritable();
+}
+
+bool IniFileLocation::isInstalledProgramFolder(const QString &folder)
+{
+    const QDir bin(folder);
+    return bin.dirName() == QStringLiteral("bin") && QFileInfo(bin.filePath(QStringLiteral("../share/harune"))).isDir();
 }
 
 } // namespace settings

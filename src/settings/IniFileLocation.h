@@ -5,9 +5,9 @@
 namespace settings {
 
 // Where the settings file lives. It belongs beside the program, named after it with ".in4"
-// ("731" keeps "731.in4"). When the program's folder cannot be written, as with an installed
-// copy, the user's configuration folder takes its place for reading and writing, so that the
-// settings of a run are never thrown away at exit.
+// ("731" keeps "731.in4"). When the program's folder cannot be written, or the program is an
+// installed copy, the user's configuration folder takes its place for reading and writing, so that
+// the settings of a run are never thrown away at exit and never land in a system folder.
 struct IniFileLocation
 {
     QString readPath;
@@ -24,6 +24,11 @@ struct IniFileLocation
     static QString defaultConfigFolder();
 
     static bool isWritableFolder(const QString &folder);
+
+    // The bin folder of an installation (/usr/bin, ~/.local/bin, ...): a sibling share/harune
+    // holds the installed demo data. The superuser may write there, but settings kept in it would
+    // be shared by every user and outlive the package.
+    static bool isInstalledProgramFolder(const QString &folder);
 };
 
 } // namespace settings

@@ -236,6 +236,24 @@ TEST_F(IniFile, UnwritableProgramFolderFallsBackToTheConfigFolder)
     EXPECT_EQ(mdlIniIoEx::load(where.readPath).records, sampleRecords());
 }
 
+TEST_F(IniFile, InstalledProgramKeepsSettingsInTheConfigFolderEvenWhenItsFolderIsWritable)
+{
+    // <prefix>/bin beside <prefix>/share/harune, as the package lays it out; the superuser (or a
+    // ~/.local install) can write bin/, yet the settings belong to the user, not to the system.
+    const QString prefix = dir.filePath(QStringLiteral("usr"));
+    ASSERT_TRUE(QDir().mkpath(prefix + QStringLiteral("/bin")));
+    const QString config = dir.filePath(QStringLiteral("cfg"));
+    const QString program = prefix + QStringLiteral("/bin/731");
+
+    auto where = IniFileLocation::resolve(program, config);
+    EXPECT_EQ(where.writePath, prefix + QStringLiteral("/bin/731.in4")) << "no data installed yet";
+
+    ASSERT_TRUE(QDir().mkpath(prefix + QStringLiteral("/share/harune/demo")));
+    where = IniFileLocation::resolve(program, config);
+    EXPECT_EQ(where.writePath, config + QStringLiteral("/731.in4"));
+    EXPECT_EQ(where.readPath, where.writePath);
+}
+
 TEST_F(IniFile, SettingsShippedBesideAReadOnlyProgramAreReadUntilTheFirstSave)
 {
     if (geteuid() == 0)

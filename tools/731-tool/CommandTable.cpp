@@ -61,9 +61,14 @@ int CommandTable::run(const QStringList &args, ToolIo &io) const
     if (args.isEmpty() || IsHelp(args.first())) {
         std::ostream &stream = args.isEmpty() ? io.err : io.out;
         stream << "usage: " << ProgramName << " COMMAND ...\n"
-               << "Works with the fare display simulator's data files.\n\nCommands:\n";
+               << "Works with the fare display simulator's data files.\n"
+               << "  " << ProgramName << " --version\n      show the version\n\nCommands:\n";
         listCommands(group({}), stream);
         return args.isEmpty() ? ExitUsage : ExitOk;
+    }
+    if (args == QStringList{QStringLiteral("--version")}) {
+        io.out << ProgramName << ' ' << m_version.toStdString() << '\n';
+        return ExitOk;
     }
     if (const ToolCommand *command = find(args))
         return runCommand(*command, args.mid(command->words.size()), io);

@@ -2,16 +2,19 @@
 
 #include "731-tool/ToolCommand.h"
 
+#include <utility>
 #include <vector>
 
 namespace tool {
 
 // The tool's commands and their dispatch. A command is found by its words; `--help` (or -h)
 // anywhere after the words shows its help, and the words of a group alone ("hy3") list the
-// group's commands.
+// group's commands. `--version` alone shows the version.
 class CommandTable
 {
 public:
+    explicit CommandTable(QString version = QString()) : m_version(std::move(version)) {}
+
     void add(ToolCommand command);
 
     // Runs the command line (without the program name) and returns the exit status.
@@ -23,6 +26,7 @@ private:
     void listCommands(const QList<const ToolCommand *> &commands, std::ostream &stream) const;
     int runCommand(const ToolCommand &command, const QStringList &operands, ToolIo &io) const;
 
+    QString m_version;
     std::vector<ToolCommand> m_commands;
 };
 

@@ -16,7 +16,7 @@ int main(int argc, char **argv)
     for (int i = 1; i < argc; ++i)
         args << QString::fromLocal8Bit(argv[i]);
 
-    tool::CommandTable table;
+    tool::CommandTable table(QStringLiteral(HARUNE_VERSION));
     tool::AddHy3Commands(table);
     tool::AddCheckCommand(table);
     tool::AddRenderCommand(table);
