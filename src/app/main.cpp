@@ -1,10 +1,13 @@
 #include "app/Forms.h"
+#include "app/SingleInstance.h"
+#include "app/frmCtl.h"
 #include "platform/Clock.h"
 #include "platform/MediaControl.h"
 #include "platform/MixerPcmSink.h"
 #include "platform/ui/SpeechComponent.h"
 #include "platform/ProgramInfo.h"
 #include "platform/ui/MessagePresenter.h"
+#include "settings/IniFileLocation.h"
 #include "sound/mdlSndAPI.h"
 
 #include <QApplication>
@@ -27,6 +30,11 @@ int main(int argc, char **argv)
     services.messages = &messages;
     services.quit = [] { QCoreApplication::exit(0); };
 
+    // One run per settings file: a second start brings the running console to the front.
+    app::SingleInstance instance(settings::IniFileLocation::resolve(QCoreApplication::applicationFilePath()).writePath);
+    if (const std::optional<int> handedOver = instance.claimOrHandOver(messages))
+        return *handedOver;
+
     // One media control for the whole run; the four sound channels live in it.
     platform::MediaControl mediaControl;
     sound::mdlSndAPI sounds(mediaControl, platform::executableBaseName(), [&sleeper](int ms) { sleeper.sleepMs(ms); });
@@ -42,5 +50,6 @@ int main(int argc, char **argv)
 
     app::Forms forms(services);
     forms.start();
+    instance.setShowRequestHandler([&forms] { app::SingleInstance::bringToFront(forms.console()); });
     return application.exec();
 }
