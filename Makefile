@@ -7,7 +7,7 @@ BUILD_TYPE ?= RelWithDebInfo
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
-.PHONY: all deps configure build run test bench sanitize clean screenshot
+.PHONY: all deps configure build run test bench sanitize fuzz clean screenshot
 
 all: build
 
@@ -35,6 +35,11 @@ bench: build
 # An AddressSanitizer/UBSan build of everything, in build-asan/.
 sanitize:
 	@$(MAKE) test BUILD_DIR=build-asan BUILD_TYPE=Debug CMAKE_FLAGS=-DHARUNE_SANITIZE=ON
+
+# Every fuzz target of fuzz/ for FUZZ_SECONDS each, built with clang in build-fuzz/.
+FUZZ_SECONDS ?= 25
+fuzz: deps
+	@CMAKE_FLAGS="$(CMAKE_FLAGS)" scripts/fuzz.sh $(FUZZ_SECONDS)
 
 # The program under Xvfb, a screenshot of the whole screen after a few seconds.
 screenshot: build

@@ -8,6 +8,12 @@ function(harune_common_options target)
     target_compile_options(${target} PRIVATE -fsanitize=address,undefined -fno-omit-frame-pointer)
     target_link_options(${target} PRIVATE -fsanitize=address,undefined)
   endif()
+  if(HARUNE_FUZZ)
+    # Undefined behaviour ends the run, so that the fuzzer keeps the input that caused it.
+    target_compile_options(${target} PRIVATE -fsanitize=fuzzer-no-link,address,undefined
+                           -fno-sanitize-recover=undefined -fno-omit-frame-pointer)
+    target_link_options(${target} PRIVATE -fsanitize=address,undefined)
+  endif()
 endfunction()
 
 # harune_library(<name> SOURCES ... LIBS ...)
