@@ -32,9 +32,11 @@ test: build
 bench: build
 	@for b in $(BUILD_DIR)/bench/*; do [ -x "$$b" ] && "$$b"; done
 
-# An AddressSanitizer/UBSan build of everything, in build-asan/.
+# An AddressSanitizer/UBSan build of the program, the tool and the tests, in build-asan/, and
+# every test run under it.
 sanitize:
-	@$(MAKE) test BUILD_DIR=build-asan BUILD_TYPE=Debug CMAKE_FLAGS=-DHARUNE_SANITIZE=ON
+	@$(MAKE) test BUILD_DIR=build-asan BUILD_TYPE=Debug \
+	  CMAKE_FLAGS="-DHARUNE_SANITIZE=ON -DHARUNE_BENCH=OFF $(CMAKE_FLAGS)"
 
 # Every fuzz target of fuzz/ for FUZZ_SECONDS each, built with clang in build-fuzz/.
 FUZZ_SECONDS ?= 25

@@ -15,6 +15,8 @@ PACKAGES=(
   fonts-ipafont-gothic fonts-ipafont-mincho
   # tests and benchmarks
   googletest libgtest-dev libgmock-dev libbenchmark-dev
+  # fuzz targets: clang with libFuzzer and the sanitizers
+  clang libclang-rt-14-dev
   # running without a display, screenshots
   xvfb xauth x11-utils imagemagick
   # asset generators in tools/
