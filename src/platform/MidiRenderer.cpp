@@ -1,6 +1,7 @@
 #include "platform/MidiRenderer.h"
 
 #include "platform/AudioFormat.h"
+#include "platform/StandardMidiFile.h"
 
 #include <fluidsynth.h>
 
@@ -100,15 +101,7 @@ bool MidiRenderer::waitUntilReady()
 
 QByteArray MidiRenderer::standardMidiData(const QByteArray &file)
 {
-    if (file.startsWith("MThd") && file.size() >= 14)
-        return file;
-    // RIFF MIDI: the standard file sits in the "data" chunk.
-    if (file.startsWith("RIFF") && file.mid(8, 4) == "RMID") {
-        const qsizetype at = file.indexOf("MThd", 12);
-        if (at >= 0 && file.size() - at >= 14)
-            return file.mid(at);
-    }
-    return {};
+    return StandardMidiFile::extract(file);
 }
 
 std::shared_ptr<PcmBuffer> MidiRenderer::start(const QByteArray &file)

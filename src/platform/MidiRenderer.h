@@ -46,7 +46,8 @@ public:
     void cancel(const std::shared_ptr<PcmBuffer> &sound);
 
     // The track data of a standard MIDI file, also when wrapped in a RIFF "RMID" file; empty
-    // when the bytes are neither.
+    // when the bytes are neither, or not a file the synthesizer can be trusted with
+    // (StandardMidiFile).
     static QByteArray standardMidiData(const QByteArray &file);
 
 private:
