@@ -130,6 +130,12 @@ def sound_seeds():
     body = b"RMID" + b"data" + struct.pack("<I", len(rmid)) + rmid
     put("fuzz_sound_files", "chime.rmi", b"RIFF" + struct.pack("<I", len(body)) + body)
     put("fuzz_sound_files", "long-pause.mid", midi([(0, 24, 60), (96 * 3600, 24, 62)]))
+    # Found by fuzzing: FluidSynth 2.3 read the chunk "MTr\0" of length -4 for ever.
+    put("fuzz_sound_files", "endless-chunk.rmi", bytes.fromhex(
+        "5249464631000000524d49446461d1d1d1d1d1d1d1d1d1d1d1d1d1d1d1d1d1d1d1d1d1d1"
+        "d1d1d1d1d1d1d1d1d1d1d1d1d1d1d1d1d1d1d1d1d1d1d1d1d1d1d1d16773d10000010000"
+        "903c6418800195008c009000183e803e6400ff004d546864001702060000000100604d54"
+        "7200fffffffc0000002b008c6460803c0000ff2f00"))
 
 
 def plugin_seeds(elf):
