@@ -274,7 +274,7 @@ TEST(MediaControlMidi, OnlyWellFormedFilesReachTheSynthesizer)
              withTracks(2, track + chunk("XFIH", "xf")),                 // read as the second track
              withTracks(300, track + QByteArray("\0\0\0\0\xff\xff\xff\xfc", 8)), // count read past the tracks
              withTracks(1, chunk("MTrk", events.left(events.size() - 2))),  // an event cut by its track
-             withTracks(1, chunk("MTrk", QByteArray("\0\xff\x01\x05ab", 6))), // text longer than the track
+             withTracks(1, chunk("MTrk", QByteArray("\0\xff\x01\x05" "ab", 6))), // text longer than the track
              withTracks(1, chunk("MTrk", QByteArray("\0\xff\x01\x00\0\x40\x40", 7))), // running status after meta
              good.left(good.size() - 1), good.left(13)})
         EXPECT_TRUE(StandardMidiFile::extract(bytes).isEmpty()) << bytes.toHex().toStdString();
