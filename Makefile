@@ -9,7 +9,7 @@ JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 BENCH_ARGS ?=
 
-.PHONY: all deps configure build run test bench sanitize clean screenshot package
+.PHONY: all deps configure build run test bench sanitize fuzz clean screenshot package
 
 all: build
 
@@ -47,9 +47,16 @@ bench: build
 	  fi; \
 	done
 
-# An AddressSanitizer/UBSan build of everything, in build-asan/.
+# An AddressSanitizer/UBSan build of the program, the tool and the tests, in build-asan/, and
+# every test run under it.
 sanitize:
-	@$(MAKE) test BUILD_DIR=build-asan BUILD_TYPE=Debug CMAKE_FLAGS=-DHARUNE_SANITIZE=ON
+	@$(MAKE) test BUILD_DIR=build-asan BUILD_TYPE=Debug \
+	  CMAKE_FLAGS="-DHARUNE_SANITIZE=ON -DHARUNE_BENCH=OFF $(CMAKE_FLAGS)"
+
+# Every fuzz target of fuzz/ for FUZZ_SECONDS each, built with clang in build-fuzz/.
+FUZZ_SECONDS ?= 25
+fuzz: deps
+	@CMAKE_FLAGS="$(CMAKE_FLAGS)" scripts/fuzz.sh $(FUZZ_SECONDS)
 
 # The program under Xvfb, a screenshot of the whole screen after a few seconds.
 screenshot: build

@@ -66,6 +66,7 @@ std::unique_ptr<platform::SpeechVoice> makeVoice(platform::PcmSink &sink)
 {
     platform::SpeechVoice::Options options;
     options.userReadingsFile.clear();
+    options.settingsFile.clear();
     return platform::SpeechVoice::create(sink, options);
 }
 

@@ -5,7 +5,15 @@ set(HARUNE_WARNINGS -Wall -Wextra)
 function(harune_common_options target)
   target_compile_options(${target} PRIVATE ${HARUNE_WARNINGS})
   if(HARUNE_SANITIZE)
-    target_compile_options(${target} PRIVATE -fsanitize=address,undefined -fno-omit-frame-pointer)
+    # Undefined behaviour ends the test that runs into it instead of only printing a line.
+    target_compile_options(${target} PRIVATE -fsanitize=address,undefined -fno-sanitize-recover=undefined
+                           -fno-omit-frame-pointer)
+    target_link_options(${target} PRIVATE -fsanitize=address,undefined)
+  endif()
+  if(HARUNE_FUZZ)
+    # Undefined behaviour ends the run, so that the fuzzer keeps the input that caused it.
+    target_compile_options(${target} PRIVATE -fsanitize=fuzzer-no-link,address,undefined
+                           -fno-sanitize-recover=undefined -fno-omit-frame-pointer)
     target_link_options(${target} PRIVATE -fsanitize=address,undefined)
   endif()
 endfunction()

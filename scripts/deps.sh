@@ -19,6 +19,8 @@ PACKAGES=(
   desktop-file-utils appstream man-db
   # the Debian package (make package) and its check
   dpkg-dev file lintian
+  # fuzz targets: clang with libFuzzer and the sanitizers
+  clang libclang-rt-14-dev
   # running without a display, screenshots, the scripted desktop test (a window manager and
   # synthesized input), Qt's own dialogs in Japanese
   xvfb xauth x11-utils imagemagick openbox xdotool qt6-translations-l10n

@@ -3,8 +3,8 @@
 # data/demo/src/<route>tp.csv: the same lines in the Japanese code page (CP932), each ended by
 # CR LF as the files are written where they come from.
 #   scripts/make-demo-broadcast.sh
-# The texts are only spoken, never shown, so stop names the dictionary misreads are written
-# the way they are said (ひがし町, 新川ばし, 山田ぐち).
+# The texts are only spoken, never shown; stop names the dictionary misreads get their reading
+# from readings.txt beside them (東町 ヒガシマチ, 新川橋 シンカワバシ).
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 demo=$root/data/demo

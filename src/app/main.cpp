@@ -2,6 +2,7 @@
 #include "app/DesktopIdentity.h"
 #include "app/Forms.h"
 #include "app/TerminationSignals.h"
+#include "app/SingleInstance.h"
 #include "app/frmCtl.h"
 #include "platform/Clock.h"
 #include "platform/MediaControl.h"
@@ -10,6 +11,7 @@
 #include "platform/ProgramInfo.h"
 #include "platform/ui/JapaneseQt.h"
 #include "platform/ui/MessagePresenter.h"
+#include "settings/IniFileLocation.h"
 #include "sound/mdlSndAPI.h"
 
 #include <QApplication>
@@ -40,6 +42,11 @@ int main(int argc, char **argv)
     services.messages = &messages;
     services.quit = [] { QCoreApplication::exit(0); };
 
+    // One run per settings file: a second start brings the running console to the front.
+    app::SingleInstance instance(settings::IniFileLocation::resolve(QCoreApplication::applicationFilePath()).writePath);
+    if (const std::optional<int> handedOver = instance.claimOrHandOver(messages))
+        return *handedOver;
+
     // One media control for the whole run; the four sound channels live in it.
     platform::MediaControl mediaControl;
     sound::mdlSndAPI sounds(mediaControl, platform::executableBaseName(), [&sleeper](int ms) { sleeper.sleepMs(ms); });
@@ -59,5 +66,6 @@ int main(int argc, char **argv)
     // the question.
     app::TerminationSignals termination;
     QObject::connect(&termination, &app::TerminationSignals::received, [&forms] { forms.console().UnloadConfirmed(); });
+    instance.setShowRequestHandler([&forms] { app::SingleInstance::bringToFront(forms.console()); });
     return application.exec();
 }

@@ -89,6 +89,11 @@ int MediaControl::open(const MciCommand &cmd)
 
     Device device;
     device.type = cmd.type;
+    if (cmd.type == MciCommand::DeviceType::Sequencer) {
+        // A sequencer is open once its synthesizer is: with the soundfont loaded, or known to be
+        // missing, in which case the sound is already over and a play ends at once.
+        m_midi->waitUntilReady();
+    }
     device.sound = cmd.type == MciCommand::DeviceType::WaveAudio ? WavDecoder::decode(bytes)
                                                                  : m_midi->start(bytes);
     if (!device.sound)

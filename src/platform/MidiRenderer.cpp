@@ -1,6 +1,7 @@
 #include "platform/MidiRenderer.h"
 
 #include "platform/AudioFormat.h"
+#include "platform/StandardMidiFile.h"
 
 #include <fluidsynth.h>
 
@@ -100,15 +101,7 @@ bool MidiRenderer::waitUntilReady()
 
 QByteArray MidiRenderer::standardMidiData(const QByteArray &file)
 {
-    if (file.startsWith("MThd") && file.size() >= 14)
-        return file;
-    // RIFF MIDI: the standard file sits in the "data" chunk.
-    if (file.startsWith("RIFF") && file.mid(8, 4) == "RMID") {
-        const qsizetype at = file.indexOf("MThd", 12);
-        if (at >= 0 && file.size() - at >= 14)
-            return file.mid(at);
-    }
-    return {};
+    return StandardMidiFile::extract(file);
 }
 
 std::shared_ptr<PcmBuffer> MidiRenderer::start(const QByteArray &file)
@@ -118,6 +111,12 @@ std::shared_ptr<PcmBuffer> MidiRenderer::start(const QByteArray &file)
         return nullptr;
     auto sound = std::make_shared<PcmBuffer>();
     std::lock_guard lock(m_mutex);
+    // Without a soundfont nothing can sound: the file ends before it starts, so that a play
+    // that waits for its end returns at once.
+    if (m_fontState == FontState::Failed) {
+        sound->finish(0);
+        return sound;
+    }
     m_queue.push_back({std::move(midi), sound});
     ensureWorker();
     m_changed.notify_all();
@@ -149,32 +148,26 @@ void MidiRenderer::run()
             });
             if (m_quit)
                 return;
-            if (!m_queue.empty()) {
-                job = std::move(m_queue.front());
-                m_queue.pop_front();
-                m_current = job.sound;
-                m_cancelCurrent = false;
+            // The soundfont comes before any file: when it fails, loadSoundFont() ends every
+            // queued file, so a job is only ever taken with the soundfont ready.
+            if (m_fontState == FontState::NotLoaded) {
+                lock.unlock();
+                loadSoundFont();
+                continue;
             }
+            job = std::move(m_queue.front());
+            m_queue.pop_front();
+            m_current = job.sound;
+            m_cancelCurrent = false;
         }
-        const bool ready = loadSoundFont();
-        if (job.sound) {
-            if (ready)
-                render(job);
-            else
-                job.sound->finish(0);
-            std::lock_guard lock(m_mutex);
-            m_current.reset();
-        }
+        render(job);
+        std::lock_guard lock(m_mutex);
+        m_current.reset();
     }
 }
 
-bool MidiRenderer::loadSoundFont()
+void MidiRenderer::loadSoundFont()
 {
-    {
-        std::lock_guard lock(m_mutex);
-        if (m_fontState != FontState::NotLoaded)
-            return m_fontState == FontState::Ready;
-    }
     silenceFluidSynthLog();
     m_settings = new_fluid_settings();
     bool ok = m_settings != nullptr;
@@ -195,8 +188,14 @@ bool MidiRenderer::loadSoundFont()
     }
     std::lock_guard lock(m_mutex);
     m_fontState = ok ? FontState::Ready : FontState::Failed;
+    if (!ok) {
+        // Files queued while the soundfont was loading end now, in the same step that makes
+        // the failure known: whoever learns of it finds every sound it started already ended.
+        for (Job &job : m_queue)
+            job.sound->finish(0);
+        m_queue.clear();
+    }
     m_changed.notify_all();
-    return ok;
 }
 
 void MidiRenderer::render(const Job &job)

@@ -33,18 +33,21 @@ public:
     // Starts loading the soundfont now rather than with the first file.
     void preload();
 
-    // Blocks until the soundfont has been loaded; false when it cannot be.
+    // Blocks until the soundfont has been loaded; false when it cannot be. By then every sound
+    // started without a soundfont has ended.
     bool waitUntilReady();
 
     // Queues `file` for rendering and returns the sound it will fill; null when the bytes are
-    // not a standard MIDI file. A file the synthesizer cannot read ends up as an empty sound.
+    // not a standard MIDI file. A file the synthesizer cannot read ends up as an empty sound,
+    // and once the soundfont is known to be missing every file is one, ended when returned.
     std::shared_ptr<PcmBuffer> start(const QByteArray &file);
 
     // Stops rendering `sound` (queued or under way); it ends where it got to.
     void cancel(const std::shared_ptr<PcmBuffer> &sound);
 
     // The track data of a standard MIDI file, also when wrapped in a RIFF "RMID" file; empty
-    // when the bytes are neither.
+    // when the bytes are neither, or not a file the synthesizer can be trusted with
+    // (StandardMidiFile).
     static QByteArray standardMidiData(const QByteArray &file);
 
 private:
@@ -57,7 +60,7 @@ private:
 
     void run();
     void ensureWorker();
-    bool loadSoundFont();
+    void loadSoundFont();
     void render(const Job &job);
 
     QString m_soundFontPath;

@@ -57,9 +57,14 @@ void Mixer::play(VoiceId id, std::int64_t frame)
     auto it = m_voices.find(id);
     if (it == m_voices.end())
         return;
+    Voice &voice = it->second;
     if (frame >= 0)
-        it->second.position = std::size_t(frame);
-    it->second.playing = true;
+        voice.position = std::size_t(frame);
+    // A sound with nothing left to play (an empty one, or one played past its end) ends here
+    // rather than at the next mix, which a device that is not mixing would never reach.
+    voice.playing = !(voice.sound->isComplete() && voice.position >= voice.sound->available());
+    if (!voice.playing)
+        m_voiceEnded.notify_all();
 }
 
 void Mixer::stop(VoiceId id)

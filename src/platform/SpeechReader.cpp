@@ -37,12 +37,19 @@ std::unique_ptr<SpeechReader> SpeechReader::create(const QString &dictionaryDir,
     MeCab::Tagger *tagger = MeCab::createTagger(arguments.constData());
     if (!tagger)
         return nullptr;
-    return std::unique_ptr<SpeechReader>(new SpeechReader(tagger, std::move(corrections)));
+    return std::unique_ptr<SpeechReader>(
+        new SpeechReader(tagger, std::make_shared<const ReadingCorrections>(std::move(corrections))));
 }
 
-SpeechReader::SpeechReader(MeCab::Tagger *tagger, ReadingCorrections corrections)
+SpeechReader::SpeechReader(MeCab::Tagger *tagger, SharedCorrections corrections)
     : m_tagger(tagger), m_corrections(std::move(corrections))
 {
+}
+
+void SpeechReader::setCorrections(SharedCorrections corrections)
+{
+    if (corrections)
+        m_corrections = std::move(corrections);
 }
 
 SpeechReader::~SpeechReader() = default;
@@ -73,6 +80,7 @@ std::vector<SpeechReader::Morpheme> SpeechReader::analyse(const QString &text)
         Morpheme m;
         m.surface = QString::fromUtf8(node->surface, node->length);
         const QStringList fields = QString::fromUtf8(node->feature).split(u',');
+        m.features = fields;
         m.partOfSpeech = field(fields, 0);
         m.subclass = field(fields, 1);
         // Field 8 is the pronunciation (ワ for the particle は), field 7 the reading; words the
@@ -90,21 +98,23 @@ std::vector<SpeechReader::Morpheme> SpeechReader::analyse(const QString &text)
 
 std::vector<SpeechReader::Morpheme> SpeechReader::corrected(const std::vector<Morpheme> &morphemes) const
 {
+    const ReadingCorrections &table = *m_corrections;
     std::vector<Morpheme> out;
     const size_t n = morphemes.size();
     for (size_t i = 0; i < n;) {
-        // The longest run of whole morphemes, from here, that the table knows.
+        // The longest run of whole morphemes, from here, that the table knows and whose
+        // conditions hold here.
         size_t matchedEnd = 0;
         QString matchedReading;
         QString word;
         for (size_t j = i; j < n; ++j) {
             word += morphemes[j].surface;
-            if (word.size() > m_corrections.longestWord())
+            if (word.size() > table.longestWord())
                 break;
-            const QString reading = m_corrections.reading(word);
-            if (!reading.isNull()) {
+            const ReadingCorrections::Entry *entry = table.find(word);
+            if (entry && holdsAt(*entry, morphemes, i)) {
                 matchedEnd = j + 1;
-                matchedReading = reading;
+                matchedReading = entry->reading;
             }
         }
         if (matchedEnd == 0) {
@@ -125,6 +135,49 @@ std::vector<SpeechReader::Morpheme> SpeechReader::corrected(const std::vector<Mo
         i = matchedEnd;
     }
     return out;
+}
+
+// The part of speech of a correction names the leading fields of its first morpheme's entry:
+// "名詞" any noun, "名詞,固有名詞" a proper noun.
+bool SpeechReader::holdsAt(const ReadingCorrections::Entry &entry, const std::vector<Morpheme> &morphemes, size_t at)
+{
+    if (!entry.partOfSpeech.isEmpty()) {
+        const QStringList wanted = entry.partOfSpeech.split(u',');
+        const QStringList &features = morphemes[at].features;
+        if (wanted.size() > features.size())
+            return false;
+        for (qsizetype k = 0; k < wanted.size(); ++k) {
+            if (wanted[k].trimmed() != features[k])
+                return false;
+        }
+    }
+    switch (entry.context) {
+    case ReadingCorrections::Context::Anywhere:
+        return true;
+    case ReadingCorrections::Context::AfterHonorificNo:
+        return followsHonorificNo(morphemes, at);
+    }
+    return false;
+}
+
+// お降り|の|方, ご|乗車|の|方, ご用|の|方: the particle の, and before it a run of nouns led
+// by the prefix お, ご or 御, or whose first noun is a common noun written with one.
+bool SpeechReader::followsHonorificNo(const std::vector<Morpheme> &morphemes, size_t at)
+{
+    if (at < 2 || morphemes[at - 1].surface != u"の" || morphemes[at - 1].partOfSpeech != u"助詞")
+        return false;
+    const auto honorific = [](const QString &text) {
+        return text.startsWith(u'お') || text.startsWith(u'ご') || text.startsWith(u'御');
+    };
+    size_t first = at - 1;
+    while (first > 0 && morphemes[first - 1].partOfSpeech == u"名詞")
+        --first;
+    if (first == at - 1)
+        return false; // no noun before の
+    if (first > 0 && morphemes[first - 1].partOfSpeech == u"接頭詞" && honorific(morphemes[first - 1].surface))
+        return true;
+    // A place written with 御 (御殿場の方) is a direction, not a person.
+    return honorific(morphemes[first].surface) && morphemes[first].subclass != u"固有名詞";
 }
 
 // A phrase starts with an independent word: a noun, verb, adjective, adverb and the like,

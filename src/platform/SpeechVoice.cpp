@@ -2,6 +2,7 @@
 
 #include "platform/EspeakEngine.h"
 
+#include <algorithm>
 #include <future>
 
 namespace platform {
@@ -37,22 +38,43 @@ SpeechVoice::~SpeechVoice()
 // afterwards; creation waits for the outcome.
 bool SpeechVoice::start()
 {
+    // The tables are built here and handed to the worker with each utterance.
+    if (!m_options.userReadingsFile.isEmpty())
+        m_baseCorrections.addFile(m_options.userReadingsFile);
+    m_corrections = std::make_shared<const ReadingCorrections>(m_baseCorrections);
+
     std::promise<bool> started;
     std::future<bool> outcome = started.get_future();
     m_worker = std::thread([this, started = std::move(started)]() mutable {
-        ReadingCorrections corrections;
-        if (!m_options.userReadingsFile.isEmpty())
-            corrections.addFile(m_options.userReadingsFile);
-        std::unique_ptr<SpeechReader> reader = SpeechReader::create(m_options.dictionaryDir, std::move(corrections));
+        std::unique_ptr<SpeechReader> reader = SpeechReader::create(m_options.dictionaryDir);
         const bool ok = reader && EspeakEngine::open(m_options.espeakDataDir, &m_voices, &m_sampleRate);
         started.set_value(ok);
         if (ok)
             run(std::move(reader));
     });
-    if (outcome.get())
+    if (outcome.get()) {
+        restoreSettings();
         return true;
+    }
     m_worker.join();
     return false;
+}
+
+// The settings of the last run, as far as they still fit: a voice that is no longer installed
+// gives way to the first Japanese one.
+void SpeechVoice::restoreSettings()
+{
+    if (m_options.settingsFile.isEmpty())
+        return;
+    std::optional<VoiceSettings> saved = VoiceSettingsFile::load(m_options.settingsFile);
+    if (!saved)
+        return;
+    const bool known = std::any_of(m_voices.begin(), m_voices.end(),
+                                   [&](const VoiceChoice &choice) { return choice.id == saved->voice; });
+    if (!known)
+        saved->voice.clear();
+    std::lock_guard lock(m_queueMutex);
+    m_settings = *saved;
 }
 
 void SpeechVoice::stop()
@@ -78,7 +100,7 @@ void SpeechVoice::speakWith(const QString &text, const VoiceSettings &settings)
 {
     {
         std::lock_guard lock(m_queueMutex);
-        m_queue.push_back({text, settings, m_generation.load()});
+        m_queue.push_back({text, settings, m_generation.load(), m_corrections});
     }
     m_wake.notify_one();
 }
@@ -107,10 +129,28 @@ VoiceSettings SpeechVoice::settings() const
     return m_settings;
 }
 
-void SpeechVoice::setSettings(const VoiceSettings &settings)
+bool SpeechVoice::setSettings(const VoiceSettings &settings)
+{
+    {
+        std::lock_guard lock(m_queueMutex);
+        m_settings = settings;
+    }
+    return m_options.settingsFile.isEmpty() || VoiceSettingsFile::save(m_options.settingsFile, settings);
+}
+
+SpeechReader::SharedCorrections SpeechVoice::corrections() const
 {
     std::lock_guard lock(m_queueMutex);
-    m_settings = settings;
+    return m_corrections;
+}
+
+void SpeechVoice::setRouteReadings(const QString &file)
+{
+    auto table = std::make_shared<ReadingCorrections>(m_baseCorrections);
+    if (!file.isEmpty())
+        table->addFile(file); // a route without a readings file is no error
+    std::lock_guard lock(m_queueMutex);
+    m_corrections = std::move(table);
 }
 
 void SpeechVoice::run(std::unique_ptr<SpeechReader> reader)
@@ -136,6 +176,7 @@ void SpeechVoice::voice(SpeechReader &reader, const Job &job)
 {
     if (job.generation != m_generation)
         return;
+    reader.setCorrections(job.corrections);
     const QByteArray text = reader.reading(job.text).toUtf8();
     if (text.isEmpty())
         return;

@@ -5,6 +5,7 @@
 #include "platform/SpeechReader.h"
 #include "platform/TextToSpeech.h"
 #include "platform/VoiceSettings.h"
+#include "platform/VoiceSettingsFile.h"
 
 #include <QString>
 
@@ -24,7 +25,9 @@ namespace platform {
 // PcmSink as they are made. speak() only queues, so the user-interface thread never waits for
 // the voice; stop() cuts the voice off between two blocks of samples and flushes the sink.
 //
-// The voice settings are kept in memory for the run only.
+// The voice settings are kept from one run to the next in the user's configuration folder
+// (VoiceSettingsFile). Readings are corrected by the built-in table, the user's own file and,
+// while a route is loaded, the readings file beside its broadcast data, which has the last word.
 class SpeechVoice final : public TextToSpeech
 {
 public:
@@ -38,6 +41,8 @@ public:
         QString espeakDataDir; // empty: espeak-ng's own
         // The user's corrections of readings; a missing file is no error.
         QString userReadingsFile = ReadingCorrections::defaultUserFile();
+        // Where the voice settings are kept; empty keeps them for the run only.
+        QString settingsFile = VoiceSettingsFile::defaultPath();
         SettingsDialog settingsDialog;
     };
 
@@ -54,6 +59,7 @@ public:
     void speak(const QString &text) override;
     int32_t state() const override;
     void showSettings(QWidget *owner, const QString &title) override;
+    void setRouteReadings(const QString &file) override;
 
     // Speaks with other settings than the current ones, as the settings dialog's trial does.
     void speakWith(const QString &text, const VoiceSettings &settings);
@@ -61,8 +67,12 @@ public:
     // The Japanese voices espeak-ng offers; the first is the default.
     const std::vector<VoiceChoice> &voices() const { return m_voices; }
     VoiceSettings settings() const;
-    void setSettings(const VoiceSettings &settings);
+    // Takes the settings for this run and keeps them for the next; false when they could not
+    // be written (they still hold until the program ends).
+    bool setSettings(const VoiceSettings &settings);
     int sampleRate() const { return m_sampleRate; }
+    // The corrections the next utterance is read with.
+    SpeechReader::SharedCorrections corrections() const;
 
 private:
     struct Job
@@ -70,10 +80,12 @@ private:
         QString text;
         VoiceSettings settings;
         uint64_t generation = 0;
+        SpeechReader::SharedCorrections corrections;
     };
 
     SpeechVoice(PcmSink &sink, Options options);
     bool start();
+    void restoreSettings();
     void run(std::unique_ptr<SpeechReader> reader);
     void voice(SpeechReader &reader, const Job &job);
 
@@ -88,6 +100,8 @@ private:
     bool m_busy = false;
     bool m_quit = false;
     VoiceSettings m_settings;
+    ReadingCorrections m_baseCorrections; // built-in and the user's file
+    SpeechReader::SharedCorrections m_corrections;
 
     // Held across each push, so that after stop() returns no sample of a cut utterance arrives.
     std::mutex m_pushMutex;

@@ -30,6 +30,10 @@ public:
 
     // The component's own voice settings dialog, modal over `owner`.
     virtual void showSettings(QWidget *owner, const QString &title) = 0;
+
+    // Beyond the four: the readings file of the broadcast data now loaded, used for what is
+    // spoken from now on; an empty name for none. A component that reads no text ignores it.
+    virtual void setRouteReadings(const QString &file) { (void)file; }
 };
 
 } // namespace platform

@@ -1,6 +1,9 @@
 #include "sound/mdlM_Tape.h"
 
+#include "platform/ReadingCorrections.h"
 #include "platform/TextToSpeech.h"
+
+#include <QFileInfo>
 
 namespace sound {
 
@@ -55,6 +58,11 @@ void mdlM_Tape::LoadBroadcastData(const QString &folder, const QString &routeTex
     TapeEntries = std::move(*entries);
     TapeCount = int32_t(TapeEntries.size());
     TapePos = 0;
+    // Stop names of the routes in this folder are read as the folder's readings file says.
+    if (m_speech) {
+        const QString dataFolder = QFileInfo(BroadcastData::filePath(folder, routeText)).path();
+        m_speech->setRouteReadings(platform::ReadingCorrections::routeFile(dataFolder));
+    }
     if (m_speechUsable) {
         m_host.setTapeGroupEnabled(true);
         for (TapeButton button : {TapeButton::Next, TapeButton::Back, TapeButton::Stop, TapeButton::Set})

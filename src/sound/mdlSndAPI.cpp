@@ -34,11 +34,29 @@ QString endingOf(const QString &path)
     return ending;
 }
 
+// What the command parser would take for the end of a word, or for a quoted name.
+bool breaksAWord(QChar c)
+{
+    return c.isSpace() || c == u'"' || c.category() == QChar::Other_Control || c.isNull();
+}
+
 } // namespace
+
+QString mdlSndAPI::aliasBaseName(const QString &programName)
+{
+    if (programName.isEmpty())
+        return FallbackBaseName;
+    QString name = programName;
+    for (QChar &c : name) {
+        if (breaksAWord(c))
+            c = u'_';
+    }
+    return name;
+}
 
 mdlSndAPI::mdlSndAPI(platform::MediaControl &mci, QString exeBaseName, Sleeper sleeper)
     : m_mci(mci)
-    , m_baseName(exeBaseName.isEmpty() ? FallbackBaseName : std::move(exeBaseName))
+    , m_baseName(aliasBaseName(exeBaseName))
     , m_sleep(sleeper ? std::move(sleeper) : Sleeper(&sleepMs))
 {
 }

@@ -14,7 +14,9 @@ namespace sound {
 
 // Plays the user's sound files on the four channels "S1".."S4" through media-control command
 // strings. It keeps no state of its own: the open sounds live in the media control under the
-// channel aliases, the program's base name followed by the tag ("731S1".."731S4").
+// channel aliases, the program's base name followed by the tag ("731S1".."731S4"). A name the
+// command words could not carry ("731 copy", as file managers name copies) has its blanks,
+// quotes and control characters replaced by "_" ("731_copyS1").
 class mdlSndAPI
 {
 public:
@@ -35,6 +37,9 @@ public:
 
     // The media-control alias of a channel: the program's base name followed by the tag.
     QString channelAlias(const QString &tag) const;
+
+    // `programName` as one command word: unchanged for ordinary names, "731" for none.
+    static QString aliasBaseName(const QString &programName);
 
 private:
     void send(const QString &command);

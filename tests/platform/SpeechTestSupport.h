@@ -21,6 +21,7 @@ inline platform::SpeechVoice::Options isolatedOptions()
 {
     platform::SpeechVoice::Options options;
     options.userReadingsFile.clear();
+    options.settingsFile.clear();
     return options;
 }
 

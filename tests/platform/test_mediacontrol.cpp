@@ -3,10 +3,12 @@
 #include "platform/MciCommand.h"
 #include "platform/MediaControl.h"
 #include "platform/SdlAudioDevice.h"
+#include "platform/StandardMidiFile.h"
 
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <future>
 #include <random>
 #include <thread>
 
@@ -234,6 +236,58 @@ TEST(MediaControlMidi, BrokenFilesPlayNothing)
     EXPECT_NE(openAndPlay(rig, wav, "sequencer", QStringLiteral("M")), MediaControl::Ok);
 }
 
+// What the synthesizer is handed: files whose every byte is accounted for. Its reader trusts
+// chunk lengths, and this file, found by fuzzing, kept it reading the same four bytes for ever:
+// a chunk "MTr\0" of length -4 where the track should be.
+TEST(MediaControlMidi, OnlyWellFormedFilesReachTheSynthesizer)
+{
+    using platform::StandardMidiFile;
+    const QByteArray fuzzed = QByteArray::fromHex("4d546864001702060000000100604d547200fffffffc0000002b008c"
+                                                  "6460803c0000ff2f00");
+    const QByteArray good = phraseMidi();
+    const QByteArray track = good.mid(14); // "MTrk", length, events
+    const auto withTracks = [&](int declared, const QByteArray &rest) {
+        QByteArray b = good.left(14);
+        b[10] = char(declared >> 8);
+        b[11] = char(declared & 0xFF);
+        return b + rest;
+    };
+    const auto chunk = [](const char *name, const QByteArray &data) {
+        QByteArray b(name, 4);
+        for (int shift : {24, 16, 8, 0})
+            b.append(char(data.size() >> shift));
+        return b + data;
+    };
+    QByteArray rmid = QByteArray("RMID") + chunk("data", good);
+    rmid.append("LIST").append(QByteArray("\x04\0\0\0INFO", 8)); // little-endian length
+    rmid = QByteArray("RIFF") + QByteArray("\0\0\0\0", 4) + rmid;
+    const QByteArray events = track.mid(8);
+
+    for (const QByteArray &bytes : {good, withTracks(2, track + track), rmid,
+                                    withTracks(1, track + chunk("XFIH", "xf")), // never read
+                                    withTracks(1, chunk("MTrk", events + QByteArray(5, '\0')))}) // padding after the end
+        EXPECT_FALSE(StandardMidiFile::extract(bytes).isEmpty()) << bytes.toHex().toStdString();
+
+    for (const QByteArray &bytes : {
+             fuzzed,
+             withTracks(1, chunk("XFIH", "xf") + track),                 // another chunk first
+             withTracks(2, track + chunk("XFIH", "xf")),                 // read as the second track
+             withTracks(300, track + QByteArray("\0\0\0\0\xff\xff\xff\xfc", 8)), // count read past the tracks
+             withTracks(1, chunk("MTrk", events.left(events.size() - 2))),  // an event cut by its track
+             withTracks(1, chunk("MTrk", QByteArray("\0\xff\x01\x05" "ab", 6))), // text longer than the track
+             withTracks(1, chunk("MTrk", QByteArray("\0\xff\x01\x00\0\x40\x40", 7))), // running status after meta
+             good.left(good.size() - 1), good.left(13)})
+        EXPECT_TRUE(StandardMidiFile::extract(bytes).isEmpty()) << bytes.toHex().toStdString();
+
+    // The file opens as nothing, and the next file still plays.
+    SoundRig rig(true);
+    EXPECT_EQ(openAndPlay(rig, rig.file(QStringLiteral("fuzzed.mid"), fuzzed), "sequencer", QStringLiteral("F")),
+              MediaControl::InvalidFile);
+    ASSERT_EQ(openAndPlay(rig, rig.file(QStringLiteral("good.mid"), good), "sequencer", QStringLiteral("M")),
+              MediaControl::Ok);
+    EXPECT_GT(rig.pullUntilEnded(QStringLiteral("M")).peak(), 0.05f);
+}
+
 TEST(MediaControlMidi, WithoutItsSoundFontMidiIsSilent)
 {
     auto device = std::make_unique<platform::PullAudioDevice>();
@@ -242,8 +296,16 @@ TEST(MediaControlMidi, WithoutItsSoundFontMidiIsSilent)
     QTemporaryDir dir;
     writeFile(dir.filePath(QStringLiteral("a.mid")), phraseMidi());
     mci.sendString(QStringLiteral("open \"%1\" type sequencer alias M wait").arg(dir.filePath(QStringLiteral("a.mid"))));
+    // The sound is over before it starts, whether or not anything is mixing.
     mci.sendString(QStringLiteral("play M from 0"));
-    ASSERT_TRUE(mci.midiRenderer().waitUntilReady() == false);
+    EXPECT_FALSE(mci.isPlaying(QStringLiteral("M")));
+    auto waited = std::async(std::launch::async, [&] { return mci.sendString(QStringLiteral("play M from 0 wait")); });
+    if (waited.wait_for(std::chrono::seconds(10)) == std::future_status::timeout) {
+        ADD_FAILURE() << "a play that waits did not return";
+        mci.sendString(QStringLiteral("close M"));
+    }
+    EXPECT_EQ(waited.get(), MediaControl::Ok);
+    EXPECT_FALSE(mci.midiRenderer().waitUntilReady());
     EXPECT_EQ(Pcm{pull->pull(4410)}.peak(), 0.0f);
     EXPECT_EQ(Pcm{pull->pull(4410)}.peak(), 0.0f);
     EXPECT_FALSE(mci.isPlaying(QStringLiteral("M")));

@@ -1,3 +1,4 @@
+#include "platform/Cp932.h"
 #include "platform/EspeakEngine.h"
 #include "platform/SpeechReader.h"
 #include "SpeechTestSupport.h"
@@ -33,6 +34,46 @@ TEST(SpeechReading, AnnouncementWordsTheDictionaryMisreadsAreCorrected)
     EXPECT_EQ(readingOf(QStringLiteral("前扉からお降りください。")), QStringLiteral("マエトビラカラ オオリクダサイ。"));
     // Only whole words are corrected: the 方 of 方面 keeps its reading.
     EXPECT_EQ(readingOf(QStringLiteral("駅方面")), QStringLiteral("エキホーメン"));
+}
+
+// The 方 of "the ones getting off" is a person (カタ); the 方 of a side or a way is not (ホー),
+// although the dictionary gives both the same part of speech: the sentence decides.
+TEST(SpeechReading, CorrectionsFollowThePartOfSpeechAndTheSentence)
+{
+    EXPECT_EQ(readingOf(QStringLiteral("こちらの方が便利です")), QStringLiteral("コチラノホーガ ベンリデス"));
+    EXPECT_EQ(readingOf(QStringLiteral("前の方へお進みください。")), QStringLiteral("マエノホーエ オススミクダサイ。"));
+    EXPECT_EQ(readingOf(QStringLiteral("御殿場の方")), QStringLiteral("ゴテンバノホー"));
+    EXPECT_EQ(readingOf(QStringLiteral("ご乗車の方は")), QStringLiteral("ゴジョーシャノカタワ"));
+    EXPECT_EQ(readingOf(QStringLiteral("ご用の方は")), QStringLiteral("ゴヨーノカタワ"));
+    EXPECT_EQ(readingOf(QStringLiteral("市役所へおいでの方は、")), QStringLiteral("シヤクショエ オイデノカタワ、"));
+
+    // A part of speech given with a word must be that of its first morpheme: 東町 is a proper
+    // noun, 大原 no verb.
+    ReadingCorrections corrections;
+    corrections.add(QStringLiteral("東町"), QStringLiteral("ヒガシマチ"), QStringLiteral("名詞,固有名詞"));
+    corrections.add(QStringLiteral("大原"), QStringLiteral("ダイハラ"), QStringLiteral("動詞"));
+    EXPECT_EQ(readingOf(QStringLiteral("東町、大原"), corrections), QStringLiteral("ヒガシマチ、オーハラ"));
+}
+
+// A route's readings file, as the demo route ships it beside its broadcast data; a Shift-JIS
+// file is read as well as a UTF-8 one, and a part of speech after a second tab narrows a word.
+TEST(SpeechReading, ARoutesReadingsFileReadsItsStopNames)
+{
+    const QString demo = platform::ReadingCorrections::routeFile(QStringLiteral(HARUNE_SOURCE_DIR "/data/demo"));
+    ReadingCorrections corrections;
+    ASSERT_TRUE(corrections.addFile(demo));
+    EXPECT_EQ(readingOf(QStringLiteral("次は、東町です。"), corrections), QStringLiteral("ツギワ、ヒガシマチデス。"));
+    EXPECT_EQ(readingOf(QStringLiteral("次は、新川橋です。"), corrections), QStringLiteral("ツギワ、シンカワバシデス。"));
+    EXPECT_EQ(readingOf(QStringLiteral("次は、上大原公民館前です。"), corrections),
+              QStringLiteral("ツギワ、カミオオハラコーミンカンマエデス。"));
+    EXPECT_EQ(readingOf(QStringLiteral("次は、上大原公民館前です。")), QStringLiteral("ツギワ、ウエオーハラコーミンカンマエデス。"));
+
+    QTemporaryDir dir;
+    const QString sjis = speechtest::writeFile(dir, QStringLiteral("readings.txt"),
+                                               platform::Cp932::fromUnicode(QStringLiteral("東町\tヒガシマチ\t名詞\r\n")));
+    ReadingCorrections fromShiftJis;
+    ASSERT_TRUE(fromShiftJis.addFile(sjis));
+    EXPECT_EQ(readingOf(QStringLiteral("東町"), fromShiftJis), QStringLiteral("ヒガシマチ"));
 }
 
 TEST(SpeechReading, UnknownWordsAndWidthsPassThroughNormalised)

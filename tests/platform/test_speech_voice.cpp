@@ -303,3 +303,67 @@ TEST(SpeechVoice, UserReadingsFileIsRead)
     // ヒガシマチ and アズママチ are voiced differently.
     EXPECT_NE(withFile.samples(), without.samples());
 }
+
+// The readings file of the route being announced has the last word over the user's own, and
+// only while that route is loaded.
+TEST(SpeechVoice, TheRoutesReadingsComeBeforeTheUsersOwn)
+{
+    QTemporaryDir dir;
+    auto options = speechtest::isolatedOptions();
+    options.userReadingsFile = speechtest::writeFile(dir, QStringLiteral("user.txt"),
+                                                     QStringLiteral("東町\tアズマチョウ\n新川橋\tシンカワバシ\n").toUtf8());
+    MemoryPcmSink sink;
+    auto voice = SpeechVoice::create(sink, options);
+    auto reader = platform::SpeechReader::create(QString::fromLatin1(platform::SpeechReader::DefaultDictionary));
+    ASSERT_TRUE(voice && reader);
+    const auto readNow = [&](const QString &text) {
+        reader->setCorrections(voice->corrections());
+        return reader->reading(text);
+    };
+    const QString text = QStringLiteral("東町、新川橋、お降りの方");
+    EXPECT_EQ(readNow(text), QStringLiteral("アズマチョウ、シンカワバシ、オオリノカタ"));
+
+    voice->setRouteReadings(
+        speechtest::writeFile(dir, QStringLiteral("readings.txt"), QStringLiteral("東町\tヒガシマチ\n").toUtf8()));
+    EXPECT_EQ(readNow(text), QStringLiteral("ヒガシマチ、シンカワバシ、オオリノカタ"));
+    voice->setRouteReadings(dir.filePath(QStringLiteral("no-such-folder/readings.txt")));
+    EXPECT_EQ(readNow(text), QStringLiteral("アズマチョウ、シンカワバシ、オオリノカタ"));
+}
+
+TEST(SpeechVoice, VoiceSettingsSurviveARestart)
+{
+    QTemporaryDir dir;
+    auto options = speechtest::isolatedOptions();
+    options.settingsFile = dir.filePath(QStringLiteral("harune/voice.conf"));
+    MemoryPcmSink sink;
+    VoiceSettings chosen;
+    {
+        auto first = SpeechVoice::create(sink, options);
+        ASSERT_NE(first, nullptr);
+        EXPECT_EQ(first->settings(), VoiceSettings{}); // nothing kept yet
+        ASSERT_GE(first->voices().size(), 2u);
+        chosen = {first->voices()[1].id, 250, 30, 40};
+        EXPECT_TRUE(first->setSettings(chosen));
+    }
+    auto second = SpeechVoice::create(sink, options);
+    ASSERT_NE(second, nullptr);
+    EXPECT_EQ(second->settings(), chosen);
+
+    // A damaged file gives what can be read: numbers brought into range, an unknown voice
+    // replaced by the first Japanese one, other lines passed over.
+    speechtest::writeFile(dir, QStringLiteral("harune/voice.conf"),
+                          "voice=no/such-voice\nrate=99999\npitch=-5\n\x01\xff garbage\nvolume=abc\n");
+    auto third = SpeechVoice::create(sink, options);
+    ASSERT_NE(third, nullptr);
+    EXPECT_EQ(third->settings(), (VoiceSettings{QString(), VoiceSettings::MaxRate, VoiceSettings::MinPitch,
+                                                VoiceSettings::DefaultVolume}));
+
+    // Where nothing can be written the settings still hold for the run, and the caller hears
+    // that they were not kept.
+    auto blocked = speechtest::isolatedOptions();
+    blocked.settingsFile = speechtest::writeFile(dir, QStringLiteral("a-file"), "x") + QStringLiteral("/voice.conf");
+    auto fourth = SpeechVoice::create(sink, blocked);
+    ASSERT_NE(fourth, nullptr);
+    EXPECT_FALSE(fourth->setSettings(chosen));
+    EXPECT_EQ(fourth->settings(), chosen);
+}

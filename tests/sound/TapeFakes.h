@@ -76,8 +76,11 @@ public:
         m_log << QStringLiteral("settings %1 %2").arg(owner ? "owner" : "none", title);
     }
 
+    void setRouteReadings(const QString &file) override { routeReadings = file; }
+
     // The state that the next speak leaves behind.
     int32_t stateAfterSpeak = Speaking;
+    QString routeReadings;
     int32_t current = Idle;
 
 private:

@@ -1,5 +1,6 @@
 #include "SoundRig.h"
 
+#include "platform/MciCommand.h"
 #include "platform/ProgramInfo.h"
 #include "sound/mdlSndAPI.h"
 
@@ -62,6 +63,34 @@ TEST_F(SoundApi, AliasesAreTheProgramNameAndTheTag)
     EXPECT_EQ(platform::executableBaseName(), QStringLiteral("test_sound"));
     mdlSndAPI fromProcess(rig.mci());
     EXPECT_EQ(fromProcess.channelAlias(QStringLiteral("S1")), QStringLiteral("test_soundS1"));
+}
+
+// A copy of the program named by a file manager ("731 copy") still plays: every command it
+// sends is one the media control reads, with the same alias throughout.
+TEST_F(SoundApi, AnyProgramNameGivesAliasesTheCommandsCarry)
+{
+    const QString path = rig.file(QStringLiteral("chime.wav"), levelWav(0.05, 0.5f, 0.5f));
+    const QList<std::pair<QString, QString>> names = {
+        {QStringLiteral("731 copy"), QStringLiteral("731_copyS1")},
+        {QStringLiteral("731 \"x\""), QStringLiteral("731__x_S1")},
+        {QStringLiteral("ハルネ\t二号\u3000機"), QStringLiteral("ハルネ_二号_機S1")},
+        {QStringLiteral("ハルネ"), QStringLiteral("ハルネS1")},
+        {QString(), QStringLiteral("731S1")},
+    };
+    for (const auto &[name, alias] : names) {
+        mdlSndAPI copy(rig.mci(), name, [](int) {});
+        EXPECT_EQ(copy.channelAlias(QStringLiteral("S1")), alias) << name.toStdString();
+        const QStringList sent = logAfter([&] { copy.PlaySoundFile(path, QStringLiteral("S1"), 0, 0); });
+        ASSERT_EQ(sent.size(), 4) << name.toStdString();
+        for (const QString &command : sent) {
+            const auto parsed = platform::MciCommand::parse(command);
+            ASSERT_TRUE(parsed) << command.toStdString();
+            EXPECT_EQ(parsed->verb == platform::MciCommand::Verb::Open ? parsed->alias : parsed->target, alias);
+        }
+        EXPECT_EQ(rig.pullUntilEnded(alias).audibleFrames(), std::size_t(Rate / 20)) << name.toStdString();
+        copy.CloseAllSounds();
+        EXPECT_FALSE(rig.mci().isOpen(alias));
+    }
 }
 
 TEST_F(SoundApi, CloseAllSoundsClosesTheFourChannelsInOrder)

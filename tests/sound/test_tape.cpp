@@ -149,6 +149,8 @@ TEST_F(TapeTest, RouteIsReadAsANumber)
     // The folder may or may not end in "/".
     tape.LoadBroadcastData(dir.path(), QStringLiteral("007"));
     EXPECT_EQ(tape.GetTapeCount(), 4);
+    // The folder's readings file goes to the voice with the route.
+    EXPECT_EQ(speech->routeReadings, dir.filePath(QStringLiteral("readings.txt")));
     tape.LoadBroadcastData(dir.path() + u'/', QStringLiteral("7"));
     EXPECT_EQ(tape.GetTapeCount(), 4);
     EXPECT_TRUE(host.groupEnabled);

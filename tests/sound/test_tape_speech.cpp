@@ -37,6 +37,7 @@ protected:
         : host(log), tape(host, [this]() -> std::unique_ptr<TextToSpeech> {
               SpeechVoice::Options options;
               options.userReadingsFile.clear();
+              options.settingsFile.clear();
               auto v = SpeechVoice::create(sink, options);
               voice = v.get();
               return v;

@@ -1,6 +1,7 @@
 #include "platform/ui/VoiceSettingsDialog.h"
 
 #include "platform/SpeechVoice.h"
+#include "platform/ui/MessagePresenter.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -118,8 +119,16 @@ void VoiceSettingsDialog::playTrial()
 
 void VoiceSettingsDialog::accept()
 {
-    m_voice.setSettings(chosen());
+    if (!m_voice.setSettings(chosen())) {
+        QtMessagePresenter().show(this, savingFailedText(), MessagePresenter::applicationTitle(),
+                                  MessagePresenter::Buttons::Ok, MessagePresenter::Icon::Warning);
+    }
     QDialog::accept();
+}
+
+QString VoiceSettingsDialog::savingFailedText()
+{
+    return QStringLiteral("音声の設定を保存できませんでした。この設定は終了するまで有効です。");
 }
 
 void VoiceSettingsDialog::done(int result)

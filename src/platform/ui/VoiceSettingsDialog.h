@@ -16,7 +16,7 @@ class SpeechVoice;
 
 // The speech component's own settings dialog: the voice, its speed, pitch and volume, and
 // "試聴" to hear them before choosing. "OK" hands the choice to the component, which keeps it
-// for the run; "キャンセル" leaves it as it was.
+// for this run and the next (and says so when it cannot); "キャンセル" leaves it as it was.
 class VoiceSettingsDialog : public QDialog
 {
     Q_OBJECT
@@ -33,6 +33,8 @@ public:
 
     // The sentence "試聴" speaks.
     static QString trialText();
+    // The warning when the choice could not be kept for the next run.
+    static QString savingFailedText();
 
     void accept() override;
     void done(int result) override;
