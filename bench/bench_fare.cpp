@@ -2,7 +2,7 @@
 #include "fare/Hy3Reader.h"
 #include "fare/Hy3Writer.h"
 #include "fare/RouteState.h"
-#include "platform/Cp932.h"
+#include "base/Cp932.h"
 
 #include <QTemporaryDir>
 
@@ -19,7 +19,7 @@ public:
         std::vector<fare::Hy3Record> records;
         for (int g = 1; g <= fare::MaxRows; ++g) {
             fare::Hy3Record r;
-            r.Name = platform::Cp932::fromUnicode(QStringLiteral("市立総合医療センター%1").arg(g));
+            r.Name = base::Cp932::fromUnicode(QStringLiteral("市立総合医療センター%1").arg(g));
             r.TicketNo = int16_t(g);
             for (int k = 0; k < fare::FareColumns; ++k)
                 r.Fares[k] = int16_t(170 + 10 * ((g + k) % 40));

@@ -1,8 +1,8 @@
 // How quickly a sound is heard: from PlaySoundFile to the first non-zero sample handed to the
 // sound card, for a wave file and for a MIDI file, and how long the soundfont takes to load.
 
-#include "platform/MediaControl.h"
-#include "platform/MidiRenderer.h"
+#include "audio/MediaControl.h"
+#include "audio/MidiRenderer.h"
 #include "sound/mdlSndAPI.h"
 
 #include <benchmark/benchmark.h>
@@ -85,7 +85,7 @@ QByteArray melodyMidi()
 class FirstSample
 {
 public:
-    explicit FirstSample(platform::Mixer &mixer) : m_mixer(mixer)
+    explicit FirstSample(audio::Mixer &mixer) : m_mixer(mixer)
     {
         mixer.setMixObserver([this](const float *mixed, int frames) {
             for (int i = 0; i < frames * 2; ++i) {
@@ -118,7 +118,7 @@ public:
     }
 
 private:
-    platform::Mixer &m_mixer;
+    audio::Mixer &m_mixer;
     std::mutex m_mutex;
     std::condition_variable m_changed;
     bool m_armed = false;
@@ -134,7 +134,7 @@ void timeToFirstSample(benchmark::State &state, const char *name, const QByteArr
     f.write(bytes);
     f.close();
 
-    platform::MediaControl mci;
+    audio::MediaControl mci;
     mci.midiRenderer().waitUntilReady(); // the program loads it at start, long before a sound
     sound::mdlSndAPI snd(mci, QStringLiteral("731"));
     FirstSample probe(mci.mixer());
@@ -165,7 +165,7 @@ BENCHMARK(BM_MidiFirstSample)->UseManualTime()->Unit(benchmark::kMillisecond)->I
 void BM_SoundFontLoad(benchmark::State &state)
 {
     for (auto _ : state) {
-        platform::MidiRenderer renderer;
+        audio::MidiRenderer renderer;
         benchmark::DoNotOptimize(renderer.waitUntilReady());
     }
 }
@@ -180,7 +180,7 @@ void BM_MidiRenderWhole(benchmark::State &state)
     f.open(QIODevice::WriteOnly);
     f.write(melodyMidi());
     f.close();
-    platform::MediaControl mci;
+    audio::MediaControl mci;
     mci.midiRenderer().waitUntilReady();
     for (auto _ : state) {
         mci.sendString(QStringLiteral("open \"%1\" type sequencer alias M wait").arg(path));

@@ -1,8 +1,8 @@
 // How soon the voice is heard: the time from speak() to the first sample in the sink, and
 // where that time goes (reading the text, synthesising a whole sentence).
-#include "platform/PcmSink.h"
-#include "platform/SpeechReader.h"
-#include "platform/SpeechVoice.h"
+#include "base/PcmSink.h"
+#include "speech/SpeechReader.h"
+#include "speech/SpeechVoice.h"
 
 #include <benchmark/benchmark.h>
 
@@ -19,7 +19,7 @@ using Clock = std::chrono::steady_clock;
 const QString Announcement = QStringLiteral("次は、市役所前です。お降りの方はお知らせください。");
 
 // Notes when the first block of samples arrives after being armed, and counts every sample.
-class FirstSampleSink final : public platform::PcmSink
+class FirstSampleSink final : public base::PcmSink
 {
 public:
     void push(const int16_t *, int frames, int, int) override
@@ -62,17 +62,17 @@ private:
     long m_frames = 0;
 };
 
-std::unique_ptr<platform::SpeechVoice> makeVoice(platform::PcmSink &sink)
+std::unique_ptr<speech::SpeechVoice> makeVoice(base::PcmSink &sink)
 {
-    platform::SpeechVoice::Options options;
+    speech::SpeechVoice::Options options;
     options.userReadingsFile.clear();
     options.settingsFile.clear();
-    return platform::SpeechVoice::create(sink, options);
+    return speech::SpeechVoice::create(sink, options);
 }
 
-void waitIdle(const platform::SpeechVoice &voice)
+void waitIdle(const speech::SpeechVoice &voice)
 {
-    while (voice.state() != platform::TextToSpeech::Idle)
+    while (voice.state() != speech::TextToSpeech::Idle)
         std::this_thread::yield();
 }
 
@@ -99,7 +99,7 @@ BENCHMARK(BM_SpeakToFirstSample)->UseManualTime()->Unit(benchmark::kMillisecond)
 
 void BM_ReadingOfAnnouncement(benchmark::State &state)
 {
-    auto reader = platform::SpeechReader::create(QString::fromLatin1(platform::SpeechReader::DefaultDictionary));
+    auto reader = speech::SpeechReader::create(QString::fromLatin1(speech::SpeechReader::DefaultDictionary));
     if (!reader) {
         state.SkipWithError("no dictionary");
         return;

@@ -2,9 +2,9 @@
 #include "app/Forms.h"
 #include "app/frmCtl.h"
 #include "fare/Hy3Writer.h"
-#include "platform/Clock.h"
-#include "platform/Cp932.h"
-#include "platform/ui/MessagePresenter.h"
+#include "base/Clock.h"
+#include "base/Cp932.h"
+#include "ui/MessagePresenter.h"
 #include "settings/frmOption.h"
 
 #include <QLineEdit>
@@ -14,7 +14,7 @@
 
 namespace {
 
-class Silent final : public platform::MessagePresenter
+class Silent final : public ui::MessagePresenter
 {
 public:
     Answer show(QWidget *, const QString &, const QString &, Buttons, Icon) override { return Answer::Ok; }
@@ -26,7 +26,7 @@ void writeRoute(const QString &path)
     std::vector<fare::Hy3Record> records;
     for (int r = 1; r <= 2; ++r) {
         fare::Hy3Record rec;
-        rec.Name = platform::Cp932::fromUnicode(QStringLiteral("県立中央総合病院・総合運動公園入口前停留所%1").arg(r).left(20));
+        rec.Name = base::Cp932::fromUnicode(QStringLiteral("県立中央総合病院・総合運動公園入口前停留所%1").arg(r).left(20));
         rec.TicketNo = static_cast<int16_t>(r);
         for (int i = 0; i < 30; ++i)
             rec.Fares[i] = static_cast<int16_t>(100 * r + 10 * i);
@@ -43,8 +43,8 @@ static void DataStep(benchmark::State &state)
 {
     QTemporaryDir dir;
     writeRoute(dir.filePath(QStringLiteral("1.hy3")));
-    platform::SystemClock clock;
-    platform::NoWaitSleeper sleeper;
+    base::SystemClock clock;
+    base::NoWaitSleeper sleeper;
     Silent messages;
     app::AppServices services;
     services.clock = &clock;

@@ -1,7 +1,7 @@
 // The ticket preview is redrawn at every step of the fare display: what one redraw costs through
 // the sample plug-in, and what the gateway's look at the plug-in file adds to each call.
-#include "platform/Clock.h"
-#include "platform/Cp932.h"
+#include "base/Clock.h"
+#include "base/Cp932.h"
 #include "reslib/KBP4Res.h"
 #include "ticket/mdlSeiriken.h"
 
@@ -18,7 +18,7 @@ const QString Sample = QStringLiteral(HARUNE_SAMPLE_PLUGIN);
 void BM_SampleDraw(benchmark::State &state)
 {
     QImage canvas(218, 140, QImage::Format_RGB32);
-    const QByteArray stop = platform::Cp932::fromUnicode(QStringLiteral("市役所前"));
+    const QByteArray stop = base::Cp932::fromUnicode(QStringLiteral("市役所前"));
     for (auto _ : state) {
         canvas.fill(Qt::white);
         reslib::KB4_DrawSeiriken(Sample, canvas, stop, "12-07-2026", "09:30:00", 123, 12, 7, 0);
@@ -32,7 +32,7 @@ void BM_SampleDrawMarked(benchmark::State &state)
     QTemporaryDir folder;
     reslib::SetPluginCrashFolder(folder.path());
     QImage canvas(218, 140, QImage::Format_RGB32);
-    const QByteArray stop = platform::Cp932::fromUnicode(QStringLiteral("市役所前"));
+    const QByteArray stop = base::Cp932::fromUnicode(QStringLiteral("市役所前"));
     for (auto _ : state) {
         canvas.fill(Qt::white);
         reslib::KB4_DrawSeiriken(Sample, canvas, stop, "12-07-2026", "09:30:00", 123, 12, 7, 0);
@@ -64,7 +64,7 @@ void BM_RefreshPreview(benchmark::State &state)
     stop.ticketNo = 12;
     stop.row = 7;
     stop.routeNo = QStringLiteral("123");
-    platform::SystemClock clock;
+    base::SystemClock clock;
     for (auto _ : state)
         ticket::RefreshPreview(&picture, options, stop, clock);
 }

@@ -5,9 +5,9 @@
 
 #include "FuzzCheck.h"
 
-#include "platform/AudioFormat.h"
-#include "platform/MidiRenderer.h"
-#include "platform/WavDecoder.h"
+#include "audio/AudioFormat.h"
+#include "audio/MidiRenderer.h"
+#include "audio/WavDecoder.h"
 
 #include <chrono>
 #include <thread>
@@ -16,22 +16,22 @@ namespace {
 
 void openAsWave(const QByteArray &bytes)
 {
-    const auto sound = platform::WavDecoder::decode(bytes);
+    const auto sound = audio::WavDecoder::decode(bytes);
     if (sound)
-        FUZZ_CHECK(sound->isComplete() && sound->available() <= platform::AudioFormat::MaxFrames);
+        FUZZ_CHECK(sound->isComplete() && sound->available() <= audio::AudioFormat::MaxFrames);
 }
 
 void openAsMidi(const QByteArray &bytes)
 {
-    static platform::MidiRenderer renderer;
+    static audio::MidiRenderer renderer;
     static const bool ready = renderer.waitUntilReady();
     FUZZ_CHECK(ready);
     const auto sound = renderer.start(bytes);
     if (!sound) {
-        FUZZ_CHECK(platform::MidiRenderer::standardMidiData(bytes).isEmpty());
+        FUZZ_CHECK(audio::MidiRenderer::standardMidiData(bytes).isEmpty());
         return;
     }
-    const std::size_t enough = platform::AudioFormat::SampleRate;
+    const std::size_t enough = audio::AudioFormat::SampleRate;
     while (!sound->isComplete() && sound->available() < enough)
         std::this_thread::sleep_for(std::chrono::microseconds(200));
     renderer.cancel(sound);

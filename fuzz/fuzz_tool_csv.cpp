@@ -5,7 +5,7 @@
 
 #include "731-tool/FareCsv.h"
 #include "731-tool/TpCsvChecker.h"
-#include "platform/Cp932.h"
+#include "base/Cp932.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -23,7 +23,7 @@ void fareCsv(const QByteArray &bytes)
         const tool::CsvRecord record = tool::RecordFromCsv(row.fields);
         // A record that converts writes back as a line that converts to the same record.
         if (record.error.isEmpty()) {
-            const QString name = platform::Cp932::toUnicode(record.record.Name);
+            const QString name = base::Cp932::toUnicode(record.record.Name);
             const tool::CsvText line = tool::ParseCsv(tool::FareCsvLine(name, record.record));
             FUZZ_CHECK(line.error.isEmpty() && line.rows.size() == 1);
             FUZZ_CHECK(tool::RecordFromCsv(line.rows[0].fields).record == record.record);

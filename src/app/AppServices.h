@@ -8,12 +8,16 @@ namespace controls {
 class ScrollClock;
 }
 
-namespace platform {
+namespace speech {
 class TextToSpeech;
+} // namespace speech
+namespace base {
 class Clock;
 class Sleeper;
+} // namespace base
+namespace ui {
 class MessagePresenter;
-} // namespace platform
+} // namespace ui
 
 namespace app {
 
@@ -21,9 +25,9 @@ namespace app {
 // their own.
 struct AppServices
 {
-    platform::Clock *clock = nullptr;
-    platform::Sleeper *sleeper = nullptr;
-    platform::MessagePresenter *messages = nullptr;
+    base::Clock *clock = nullptr;
+    base::Sleeper *sleeper = nullptr;
+    ui::MessagePresenter *messages = nullptr;
     // Ends the program at once, after the console's confirmed close.
     std::function<void()> quit;
     // The program file the settings file is named after; empty for the running executable.
@@ -39,7 +43,7 @@ struct AppServices
     std::function<void()> closeSounds;
     // Creates the speech component of the announcement tape; null (or a null result) when
     // speech cannot be had.
-    std::function<std::unique_ptr<platform::TextToSpeech>()> createSpeech;
+    std::function<std::unique_ptr<speech::TextToSpeech>()> createSpeech;
 };
 
 } // namespace app

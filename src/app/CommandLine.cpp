@@ -1,6 +1,6 @@
 #include "app/CommandLine.h"
 
-#include "platform/ProgramInfo.h"
+#include "base/ProgramInfo.h"
 
 #include <cstring>
 #include <ostream>
@@ -24,7 +24,7 @@ std::optional<int> CommandLine::answer(int argc, const char *const *argv, std::o
     if (request == Request::RunProgram)
         return std::nullopt;
     // Named after the running file, like the caption and the settings file.
-    const QString program = platform::executableBaseName();
+    const QString program = base::executableBaseName();
     const QString text = request == Request::ShowHelp ? helpText(program) : versionText(program);
     out << text.toStdString() << std::flush;
     return 0;

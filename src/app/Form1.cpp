@@ -9,9 +9,9 @@
 #include "controls/DegitFonts.h"
 #include "controls/M_Degit.h"
 #include "controls/PropertyBag.h"
-#include "platform/Clock.h"
-#include "platform/Twips.h"
-#include "platform/ui/WindowShape.h"
+#include "base/Clock.h"
+#include "base/Twips.h"
+#include "ui/WindowShape.h"
 #include "settings/ColorButton.h"
 #include "settings/frmOption.h"
 
@@ -37,8 +37,8 @@ namespace app {
 
 using controls::M_Degit;
 using controls::PropertyBag;
-using platform::px;
-using platform::pxRect;
+using base::px;
+using base::pxRect;
 
 namespace {
 
@@ -70,7 +70,7 @@ Form1::Form1(Forms &forms)
     imgRes[0] = QPixmap(QStringLiteral(":/panel/panel.gif"));
     setObjectName(QStringLiteral("Form1"));
     setAttribute(Qt::WA_OpaquePaintEvent);
-    setFixedSize(platform::pxSize(layout::PanelClientWidth, layout::PanelClientHeight));
+    setFixedSize(base::pxSize(layout::PanelClientWidth, layout::PanelClientHeight));
     createDesignControls();
 }
 
@@ -167,7 +167,7 @@ void Form1::moveToScreenOrigin()
 void Form1::applyRoundedOutline()
 {
     const QRect client = rect();
-    setMask(platform::roundedRegion(0, 0, client.right() + 1, client.bottom() + 1, 3, 3));
+    setMask(ui::roundedRegion(0, 0, client.right() + 1, client.bottom() + 1, 3, 3));
 }
 
 void Form1::GetFormInfo(settings::FormInfo &info) const

@@ -4,7 +4,7 @@
 #include "app/Form1.h"
 #include "app/frmCtl.h"
 #include "app/mdl731_000.h"
-#include "platform/TextToSpeech.h"
+#include "speech/TextToSpeech.h"
 #include "reslib/KBP4Res.h"
 #include "settings/frmOption.h"
 #include "sound/mdlM_Tape.h"
@@ -109,7 +109,7 @@ QLabel *Forms::ticketPreview()
     return console().picSeirikenPrev;
 }
 
-platform::MessagePresenter &Forms::messages()
+ui::MessagePresenter &Forms::messages()
 {
     return *m_services.messages;
 }

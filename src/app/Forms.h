@@ -59,7 +59,7 @@ public:
     void SeirikenNumSet(int16_t &style, int16_t &zeroFill) override;
     QComboBox *companyList() override;
     QLabel *ticketPreview() override;
-    platform::MessagePresenter &messages() override;
+    ui::MessagePresenter &messages() override;
 
 private:
     AppServices m_services;

@@ -8,8 +8,8 @@
 #include "controls/M_Degit.h"
 #include "fare/RoutePath.h"
 #include "fare/RouteSetting.h"
-#include "platform/Clock.h"
-#include "platform/ui/MessagePresenter.h"
+#include "base/Clock.h"
+#include "ui/MessagePresenter.h"
 #include "settings/frmOption.h"
 #include "ticket/mdlSeiriken.h"
 
@@ -45,8 +45,8 @@ QString selectedDigits(const QListWidget *const *lists, int count)
 
 void showMessage(Forms &forms, const QString &text)
 {
-    forms.services().messages->show(&forms.console(), text, platform::MessagePresenter::applicationTitle(),
-                                    platform::MessagePresenter::Buttons::Ok, platform::MessagePresenter::Icon::None);
+    forms.services().messages->show(&forms.console(), text, ui::MessagePresenter::applicationTitle(),
+                                    ui::MessagePresenter::Buttons::Ok, ui::MessagePresenter::Icon::None);
 }
 
 // "系統選別中" on the stop-name display, without "次は".

@@ -5,7 +5,7 @@
 #include "app/frmCtl.h"
 #include "controls/ChimeiCtl_DX.h"
 #include "controls/M_Degit.h"
-#include "platform/ui/MessagePresenter.h"
+#include "ui/MessagePresenter.h"
 #include "reslib/KBP4Res.h"
 #include "settings/IniFileLocation.h"
 #include "settings/frmOption.h"
@@ -39,8 +39,8 @@ settings::IniFileLocation location(const Forms &forms)
 void report(Forms &forms, const settings::IniStatus &status)
 {
     forms.services().messages->show(&forms.console(), settings::mdlIniIoEx::errorMessage(status.code, status.description),
-                                    platform::MessagePresenter::applicationTitle(),
-                                    platform::MessagePresenter::Buttons::Ok, platform::MessagePresenter::Icon::None);
+                                    ui::MessagePresenter::applicationTitle(),
+                                    ui::MessagePresenter::Buttons::Ok, ui::MessagePresenter::Icon::None);
 }
 
 // A run that died inside a ticket plug-in left a marker: this start goes without that plug-in
@@ -57,8 +57,8 @@ void startWithoutCrashedPlugin(Forms &forms)
                        "このプラグインを使わずに起動します。使うときは、オプションの「整理券プレビュー」で"
                        "プラグインを選び直してください。")
             .arg(QDir::toNativeSeparators(crashed)),
-        platform::MessagePresenter::applicationTitle(), platform::MessagePresenter::Buttons::Ok,
-        platform::MessagePresenter::Icon::Warning);
+        ui::MessagePresenter::applicationTitle(), ui::MessagePresenter::Buttons::Ok,
+        ui::MessagePresenter::Icon::Warning);
 }
 
 void readCells(Forms &forms, settings::IniRecords &records)

@@ -1,6 +1,6 @@
 #include "app/SingleInstance.h"
 
-#include "platform/ui/MessagePresenter.h"
+#include "ui/MessagePresenter.h"
 
 #include <QCryptographicHash>
 #include <QDeadlineTimer>
@@ -74,14 +74,14 @@ SingleInstance::Claim SingleInstance::claim()
     return m_lock->error() == QLockFile::LockFailedError ? Claim::AlreadyHeld : Claim::Unchecked;
 }
 
-std::optional<int> SingleInstance::claimOrHandOver(platform::MessagePresenter &messages, int timeoutMs)
+std::optional<int> SingleInstance::claimOrHandOver(ui::MessagePresenter &messages, int timeoutMs)
 {
     if (claim() != Claim::AlreadyHeld)
         return std::nullopt;
     if (askRunningToShow(timeoutMs))
         return 0;
-    messages.show(nullptr, notShownMessage(m_settingsFile), platform::MessagePresenter::applicationTitle(),
-                  platform::MessagePresenter::Buttons::Ok, platform::MessagePresenter::Icon::Warning);
+    messages.show(nullptr, notShownMessage(m_settingsFile), ui::MessagePresenter::applicationTitle(),
+                  ui::MessagePresenter::Buttons::Ok, ui::MessagePresenter::Icon::Warning);
     return 1;
 }
 

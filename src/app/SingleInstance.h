@@ -11,9 +11,9 @@
 class QLocalServer;
 class QWidget;
 
-namespace platform {
+namespace ui {
 class MessagePresenter;
-}
+} // namespace ui
 
 namespace app {
 
@@ -46,7 +46,7 @@ public:
     // claim(), and for a later run the hand-over: the exit status this start ends with (0 once
     // the running one has shown its console, 1 after telling the user it did not), or none when
     // this run goes on.
-    std::optional<int> claimOrHandOver(platform::MessagePresenter &messages, int timeoutMs = 3000);
+    std::optional<int> claimOrHandOver(ui::MessagePresenter &messages, int timeoutMs = 3000);
 
     // What the first run does on "show": its console comes to the front, on top and active.
     static void bringToFront(QWidget &window);

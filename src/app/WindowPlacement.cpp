@@ -1,7 +1,7 @@
 #include "app/WindowPlacement.h"
 
 #include "app/ScreenFit.h"
-#include "platform/Twips.h"
+#include "base/Twips.h"
 
 namespace app {
 
@@ -22,7 +22,7 @@ QPoint WindowPlacement::stored(QPoint storedTwips, const QRect &frame, const QMa
     m_screens = screens;
     m_hasStored = true;
     m_storedTwips = storedTwips;
-    const QRect wanted(QPoint(platform::px(storedTwips.x()), platform::px(storedTwips.y())), frame.size());
+    const QRect wanted(QPoint(base::px(storedTwips.x()), base::px(storedTwips.y())), frame.size());
     m_placed = ScreenFit::onScreen(wanted, screens).topLeft();
     return m_placed;
 }
@@ -71,7 +71,7 @@ QPoint WindowPlacement::twipsToStore(QPoint current) const
 {
     if (m_hasStored && current == m_placed)
         return m_storedTwips;
-    return QPoint(platform::twips(current.x()), platform::twips(current.y()));
+    return QPoint(base::twips(current.x()), base::twips(current.y()));
 }
 
 void WindowPlacement::movedByProgram(QPoint from, QPoint to)

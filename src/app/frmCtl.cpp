@@ -10,11 +10,11 @@
 #include "app/UserPicture.h"
 #include "app/mdl731_000.h"
 #include "controls/ChimeiCtl_DX.h"
-#include "platform/Clock.h"
-#include "platform/ProgramInfo.h"
-#include "platform/Twips.h"
-#include "platform/ui/MessagePresenter.h"
-#include "platform/ui/WindowShape.h"
+#include "base/Clock.h"
+#include "base/ProgramInfo.h"
+#include "base/Twips.h"
+#include "ui/MessagePresenter.h"
+#include "ui/WindowShape.h"
 #include "reslib/KBP4Res.h"
 #include "settings/IniRecords.h"
 #include "settings/OptionCopy.h"
@@ -40,7 +40,7 @@
 
 namespace app {
 
-using platform::MessagePresenter;
+using ui::MessagePresenter;
 
 namespace {
 
@@ -97,7 +97,7 @@ frmCtl::frmCtl(Forms &forms)
 {
     setObjectName(QStringLiteral("frmCtl"));
     setWindowTitle(QStringLiteral("集中操作盤"));
-    setFixedSize(platform::pxSize(ClientWidth, ClientHeight));
+    setFixedSize(base::pxSize(ClientWidth, ClientHeight));
     createControls();
 }
 
@@ -335,7 +335,7 @@ void frmCtl::showPreviewArea(bool open)
 void frmCtl::Check4_Click()
 {
     const bool open = Check4->isChecked();
-    const int clientWidth = platform::px((open ? OpenPreviewWidth : HiddenPreviewWidth) - FrameWidth);
+    const int clientWidth = base::px((open ? OpenPreviewWidth : HiddenPreviewWidth) - FrameWidth);
     const QRect frame = windowFrame();
     const int frameWidth = clientWidth + frame.width() - width();
     // The wider console grows leftwards where it would not fit on the screen.
@@ -407,7 +407,7 @@ void frmCtl::RefreshSeirikenPrev(const QString &stopName, int16_t ticketNo, int1
 void frmCtl::Form_Load()
 {
     Form1 &panel = m_forms.panel();
-    panel.setWindowTitle(QStringLiteral("ハルネケーション - 型番:") + platform::executableBaseName());
+    panel.setWindowTitle(QStringLiteral("ハルネケーション - 型番:") + base::executableBaseName());
     roundKeypadButtons();
     initSpeech(m_forms);
 }
@@ -421,7 +421,7 @@ void frmCtl::roundKeypadButtons()
         "QPushButton:pressed { background: #c8c8c8; }"
         "QPushButton:disabled { color: #a0a0a0; }");
     for (int i = 0; i < 12; ++i) {
-        KeyRegions[i] = platform::roundedRegion(2, 2, 28, 25, 2, 2);
+        KeyRegions[i] = ui::roundedRegion(2, 2, 28, 25, 2, 2);
         CommandButton1[i]->setStyleSheet(keyStyle);
         CommandButton1[i]->setMask(KeyRegions[i]);
     }
@@ -481,7 +481,7 @@ void frmCtl::Option4_Click(int16_t &index)
         return;
     settings::frmOption &options = m_forms.options();
     Form1 &panel = m_forms.panel();
-    const platform::OleColor colour = options.ticketNumberColor(index);
+    const base::OleColor colour = options.ticketNumberColor(index);
 
     if (options.panelsIndividual() && options.userPanelChosen(index)) {
         const QString path = options.userPanelFile(index);
@@ -502,7 +502,7 @@ void frmCtl::Option4_Click(int16_t &index)
     for (int i = 1; i <= 30; ++i) {
         QLabel *label = panel.lblSeiriNum[i];
         QPalette p = label->palette();
-        p.setColor(QPalette::WindowText, platform::toQColor(colour));
+        p.setColor(QPalette::WindowText, base::toQColor(colour));
         label->setPalette(p);
     }
 }
@@ -638,7 +638,7 @@ QString frmCtl::versionText() const
 {
     const QString crlf = QStringLiteral("\r\n");
     const int year = m_forms.services().clock->now().date().year();
-    return QStringLiteral("機種：") + platform::executableBaseName() + crlf
+    return QStringLiteral("機種：") + base::executableBaseName() + crlf
            + QStringLiteral("バージョン：") + QStringLiteral(HARUNE_VERSION) + QStringLiteral("  ServiceRelease 1") + crlf
            + crlf
            + QStringLiteral("発売元：ハルネ・プロジェクト") + crlf

@@ -4,13 +4,13 @@
 #include "app/TerminationSignals.h"
 #include "app/SingleInstance.h"
 #include "app/frmCtl.h"
-#include "platform/Clock.h"
-#include "platform/MediaControl.h"
-#include "platform/MixerPcmSink.h"
-#include "platform/ui/SpeechComponent.h"
-#include "platform/ProgramInfo.h"
-#include "platform/ui/JapaneseQt.h"
-#include "platform/ui/MessagePresenter.h"
+#include "base/Clock.h"
+#include "audio/MediaControl.h"
+#include "audio/MixerPcmSink.h"
+#include "app/SpeechComponent.h"
+#include "base/ProgramInfo.h"
+#include "ui/JapaneseQt.h"
+#include "ui/MessagePresenter.h"
 #include "settings/IniFileLocation.h"
 #include "sound/mdlSndAPI.h"
 
@@ -28,14 +28,14 @@ int main(int argc, char **argv)
     // No application display name: Qt would append it to every window title, and the titles are
     // the windows' own. Message boxes without a title of their own carry "ハルネVer4" themselves.
     // Qt's own dialogs speak Japanese, whatever the user's locale.
-    platform::JapaneseQt::install(application);
+    ui::JapaneseQt::install(application);
     app::applyDesktopIdentity();
     QApplication::setFont(QFont(QStringLiteral("IPAPGothic"), 9));
     QApplication::setQuitOnLastWindowClosed(false);
 
-    platform::SystemClock clock;
-    platform::ThreadSleeper sleeper;
-    platform::QtMessagePresenter messages;
+    base::SystemClock clock;
+    base::ThreadSleeper sleeper;
+    ui::QtMessagePresenter messages;
     app::AppServices services;
     services.clock = &clock;
     services.sleeper = &sleeper;
@@ -48,16 +48,16 @@ int main(int argc, char **argv)
         return *handedOver;
 
     // One media control for the whole run; the four sound channels live in it.
-    platform::MediaControl mediaControl;
-    sound::mdlSndAPI sounds(mediaControl, platform::executableBaseName(), [&sleeper](int ms) { sleeper.sleepMs(ms); });
+    audio::MediaControl mediaControl;
+    sound::mdlSndAPI sounds(mediaControl, base::executableBaseName(), [&sleeper](int ms) { sleeper.sleepMs(ms); });
     services.playSound = [&sounds](const QString &path, const QString &tag, bool wait, int pauseMs) {
         sounds.PlaySoundFile(path, tag, wait ? -1 : 0, static_cast<qint16>(pauseMs));
     };
     services.closeSounds = [&sounds] { sounds.CloseAllSounds(); };
     // The announcements speak into the same mixer.
-    platform::MixerPcmSink voice(mediaControl.mixer());
-    services.createSpeech = [&voice]() -> std::unique_ptr<platform::TextToSpeech> {
-        return platform::createSpeechComponent(voice);
+    audio::MixerPcmSink voice(mediaControl.mixer());
+    services.createSpeech = [&voice]() -> std::unique_ptr<speech::TextToSpeech> {
+        return app::createSpeechComponent(voice);
     };
 
     app::Forms forms(services);

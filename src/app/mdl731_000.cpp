@@ -2,7 +2,7 @@
 
 #include "app/Form1.h"
 #include "controls/DegitFonts.h"
-#include "platform/FaceNames.h"
+#include "base/FaceNames.h"
 
 #include <QFileInfo>
 #include <QLabel>
@@ -60,7 +60,7 @@ void SeirikenNumSet(Form1 &panel, int16_t &style, int16_t &zeroFill)
     if (style < 2) {
         setFamily(first, controls::DegitFonts::numberFamily());
     } else {
-        setFamily(first, platform::FaceNames::resolve(platform::FaceNames::ProportionalGothic));
+        setFamily(first, base::FaceNames::resolve(base::FaceNames::ProportionalGothic));
         first->setText(firstLabelText(style));
     }
 

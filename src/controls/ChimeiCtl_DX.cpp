@@ -11,7 +11,7 @@
 namespace controls {
 namespace {
 
-using platform::OleColor;
+using base::OleColor;
 
 const ChimeiProperties Defaults;
 
@@ -288,7 +288,7 @@ int ChimeiCtl_DX::borderWidth() const
 void ChimeiCtl_DX::renderStage(QPainter &painter) const
 {
     const QRect stage(0, 0, StageWidth, StageHeight);
-    painter.fillRect(rect(), platform::toQColor(m_properties.BackColor));
+    painter.fillRect(rect(), base::toQColor(m_properties.BackColor));
 
     // The strip hangs one pixel above the top of the stage's inside; only the part of it that
     // lies inside the border is copied.

@@ -43,10 +43,10 @@ public:
     void ReadProperties(const PropertyBag &bag);
     void WriteProperties(PropertyBag &bag) const;
 
-    platform::OleColor BackColor() const { return m_properties.BackColor; }
-    void setBackColor(platform::OleColor New_BackColor);
-    platform::OleColor ForeColor() const { return m_properties.ForeColor; }
-    void setForeColor(platform::OleColor New_ForeColor);
+    base::OleColor BackColor() const { return m_properties.BackColor; }
+    void setBackColor(base::OleColor New_BackColor);
+    base::OleColor ForeColor() const { return m_properties.ForeColor; }
+    void setForeColor(base::OleColor New_ForeColor);
     int16_t Speed() const { return m_properties.Speed; }
     void setSpeed(int16_t New_Speed);
     int32_t ScrollStartWait() const { return m_properties.ScrollStartWait; }
@@ -61,8 +61,8 @@ public:
     void setFontBold(bool New_FontBold);
     int16_t TsugiwaMode() const { return m_properties.TsugiwaMode; }
     void setTsugiwaMode(int16_t New_TsugiwaMode);
-    platform::OleColor TsugiwaColor() const { return m_properties.TsugiwaColor; }
-    void setTsugiwaColor(platform::OleColor New_TsugiwaColor);
+    base::OleColor TsugiwaColor() const { return m_properties.TsugiwaColor; }
+    void setTsugiwaColor(base::OleColor New_TsugiwaColor);
     int16_t TsugiwaFontMode() const { return m_properties.TsugiwaFontMode; }
     void setTsugiwaFontMode(int16_t New_TsugiwaFontMode);
     bool TsugiwaBold() const { return m_properties.TsugiwaBold; }

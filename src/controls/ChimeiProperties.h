@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/OleColor.h"
+#include "base/OleColor.h"
 
 #include <cstdint>
 
@@ -10,8 +10,8 @@ namespace controls {
 // the defaults a persisted property set falls back to when a name is absent.
 struct ChimeiProperties
 {
-    platform::OleColor BackColor = 0x808080;
-    platform::OleColor ForeColor = 0x00BEFF;
+    base::OleColor BackColor = 0x808080;
+    base::OleColor ForeColor = 0x00BEFF;
     int16_t Speed = 5;
     int32_t ScrollStartWait = 1500;
     int16_t Mode = 0;
@@ -19,7 +19,7 @@ struct ChimeiProperties
     int16_t FontMode = 0;
     bool FontBold = false;
     int16_t TsugiwaMode = 0;
-    platform::OleColor TsugiwaColor = 7977471;
+    base::OleColor TsugiwaColor = 7977471;
     int16_t TsugiwaFontMode = 0;
     bool TsugiwaBold = false;
 

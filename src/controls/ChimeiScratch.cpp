@@ -1,6 +1,6 @@
 #include "controls/ChimeiScratch.h"
 
-#include "platform/FaceNames.h"
+#include "base/FaceNames.h"
 
 #include <QFontMetrics>
 #include <QPainter>
@@ -19,7 +19,7 @@ int pixelsForPoints(int points)
 } // namespace
 
 ChimeiScratch::ChimeiScratch()
-    : m_image(Size, Size, QImage::Format_RGB32), m_faceName(platform::FaceNames::Gothic)
+    : m_image(Size, Size, QImage::Format_RGB32), m_faceName(base::FaceNames::Gothic)
 {
     Cls();
 }
@@ -49,7 +49,7 @@ void ChimeiScratch::setFontSize(int points)
 const QFont &ChimeiScratch::currentFont()
 {
     if (m_fontStale) {
-        m_font = platform::FaceNames::font(m_faceName, pixelsForPoints(m_points));
+        m_font = base::FaceNames::font(m_faceName, pixelsForPoints(m_points));
         // Dots are lit only by pure black pixels, so strokes must not be smoothed into greys.
         m_font.setStyleStrategy(QFont::NoAntialias);
         m_font.setHintingPreference(QFont::PreferFullHinting);

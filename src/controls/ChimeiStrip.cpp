@@ -1,7 +1,7 @@
 #include "controls/ChimeiStrip.h"
 
-#include "platform/Cp932.h"
-#include "platform/FaceNames.h"
+#include "base/Cp932.h"
+#include "base/FaceNames.h"
 #include "reslib/KBP4Res.h"
 
 #include <algorithm>
@@ -10,7 +10,7 @@
 namespace controls {
 namespace {
 
-using platform::FaceNames;
+using base::FaceNames;
 
 struct Replacement
 {
@@ -48,7 +48,7 @@ struct CharCode
 CharCode firstCharCode(const QString &unit)
 {
     const qsizetype length = unit.at(0).isHighSurrogate() && unit.size() > 1 ? 2 : 1;
-    const QByteArray bytes = platform::Cp932::fromUnicode(unit.left(length));
+    const QByteArray bytes = base::Cp932::fromUnicode(unit.left(length));
     CharCode c;
     if (bytes.size() >= 2) {
         c.code = static_cast<uint16_t>((static_cast<uint8_t>(bytes[0]) << 8) | static_cast<uint8_t>(bytes[1]));
@@ -92,7 +92,7 @@ ChimeiStrip::ChimeiStrip(const ChimeiProperties &properties)
 
 void ChimeiStrip::Cls()
 {
-    m_image.fill(platform::toQColor(m_properties.BackColor));
+    m_image.fill(base::toQColor(m_properties.BackColor));
 }
 
 void ChimeiStrip::setWidth(int width)
@@ -105,7 +105,7 @@ void ChimeiStrip::setWidth(int width)
 
 ChimeiLayout ChimeiStrip::drawName(const QString &strText)
 {
-    const QByteArray bytes = platform::Cp932::fromUnicode(strText);
+    const QByteArray bytes = base::Cp932::fromUnicode(strText);
     const ChimeiLayout layout = ChimeiLayout::forName(reslib::LenB_ASCII(bytes), m_properties.showsTsugiwa());
     setWidth(layout.stripWidth);
 
@@ -119,13 +119,13 @@ ChimeiLayout ChimeiStrip::drawName(const QString &strText)
             m_scratch.Cls();
             break;
         }
-        QString unit = platform::Cp932::toUnicode(unitBytes);
+        QString unit = base::Cp932::toUnicode(unitBytes);
         const int64_t x = layout.start + int64_t{i - 1} * layout.pitch;
         if (x >= width() && layout.pitch > 0) {
             // Everything from here on lies beyond the strip's right end and would be clipped.
             // Only the scratch font is brought to the state the last unit would leave.
             const QByteArray last = reslib::MidB_ASCII(bytes, 2 * ((bytes.size() + 1) / 2) - 1, 2);
-            QString lastUnit = platform::Cp932::toUnicode(last);
+            QString lastUnit = base::Cp932::toUnicode(last);
             m_scratch.Cls();
             substitute(lastUnit);
             chooseFace(lastUnit);
@@ -196,13 +196,13 @@ void ChimeiStrip::DrawTsugiwa()
     m_scratch.setFontBold(false);
 }
 
-void ChimeiStrip::copyScratchDots(int32_t X, int32_t Y, platform::OleColor colour)
+void ChimeiStrip::copyScratchDots(int32_t X, int32_t Y, base::OleColor colour)
 {
     constexpr int64_t Reach = int64_t{DotPitch} * (Samples - 1) + DotSize;
     if (int64_t{X} >= m_image.width() || int64_t{X} + Reach <= 0 || int64_t{Y} >= m_image.height()
         || int64_t{Y} + Reach <= 0)
         return;
-    const QRgb rgb = platform::toQColor(colour).rgb();
+    const QRgb rgb = base::toQColor(colour).rgb();
     for (int c = 0; c < Samples; ++c) {
         for (int r = 0; r < Samples; ++r) {
             if (m_scratch.isBlack(c, r))

@@ -44,7 +44,7 @@ public:
     void DrawTsugiwa();
 
     // Every exactly black pixel of the scratch surface becomes a lit dot at (X + 3c, Y + 3r).
-    void copyScratchDots(int32_t X, int32_t Y, platform::OleColor colour);
+    void copyScratchDots(int32_t X, int32_t Y, base::OleColor colour);
 
     ChimeiScratch &scratch() { return m_scratch; }
     const ChimeiScratch &scratch() const { return m_scratch; }

@@ -73,7 +73,7 @@ void M_Degit::Initialize()
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
     m_surface = QImage(InitialSurface, QImage::Format_RGB32);
-    m_surface.fill(platform::toQColor(m_BackColor));
+    m_surface.fill(base::toQColor(m_BackColor));
     resize(InitialSurface);
     // The unit's extra character spacing and thin font belonged to the oldest systems; every
     // system this runs on takes the bold face without spacing.
@@ -110,7 +110,7 @@ void M_Degit::ReadProperties(const PropertyBag &bag)
     m_Value = fromVariant(bag.ReadProperty(QStringLiteral("Value"), 0.0));
     m_UserSet = bag.ReadProperty(QStringLiteral("UserSet"), true).toBool();
     m_BackColor = bag.ReadProperty(QStringLiteral("BackColor"), DefaultBackColor).toUInt();
-    m_surface.fill(platform::toQColor(m_BackColor));
+    m_surface.fill(base::toQColor(m_BackColor));
 }
 
 void M_Degit::WriteProperties(PropertyBag &bag) const
@@ -234,7 +234,7 @@ void M_Degit::resizeSurface()
     const SizeClass &c = sizeClass(m_DegitSize);
     const QSize size(c.cellWidth * m_Keta, c.cellHeight);
     m_surface = QImage(size, QImage::Format_RGB32);
-    m_surface.fill(platform::toQColor(m_BackColor));
+    m_surface.fill(base::toQColor(m_BackColor));
     resize(size);
 }
 
@@ -251,7 +251,7 @@ void M_Degit::DrawDegit(const DegitValue &value, OleColor unlit, OleColor lit)
 
     const QString text = composeDegitText(value, m_ZeroMode, m_FillZero, m_Shift);
 
-    m_surface.fill(platform::toQColor(m_BackColor));
+    m_surface.fill(base::toQColor(m_BackColor));
     QPainter painter(&m_surface);
     painter.setFont(font);
     const QFontMetricsF metrics(font, &m_surface);
@@ -263,9 +263,9 @@ void M_Degit::DrawDegit(const DegitValue &value, OleColor unlit, OleColor lit)
 
     // The text's top edge sits one pixel above the surface.
     const qreal baseline = -1 + metrics.ascent();
-    painter.setPen(platform::toQColor(unlit));
+    painter.setPen(base::toQColor(unlit));
     painter.drawText(QPointF(0, baseline), QString(cells, u'8'));
-    painter.setPen(platform::toQColor(lit));
+    painter.setPen(base::toQColor(lit));
     painter.drawText(QPointF(m_surface.width() - width, baseline), shown);
     painter.end();
     update();
@@ -306,7 +306,7 @@ void M_Degit::ResetDegit(int16_t nMode)
 void M_Degit::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    painter.fillRect(rect(), platform::toQColor(m_BackColor));
+    painter.fillRect(rect(), base::toQColor(m_BackColor));
     painter.drawImage(0, 0, m_surface);
 }
 

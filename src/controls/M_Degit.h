@@ -1,7 +1,7 @@
 #pragma once
 
 #include "controls/DegitValue.h"
-#include "platform/OleColor.h"
+#include "base/OleColor.h"
 
 #include <QFont>
 #include <QImage>
@@ -22,7 +22,7 @@ class M_Degit : public QWidget
     Q_OBJECT
 
 public:
-    using OleColor = platform::OleColor;
+    using OleColor = base::OleColor;
 
     // A newly placed control: the defaults of every property.
     explicit M_Degit(QWidget *parent = nullptr);

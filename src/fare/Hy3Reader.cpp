@@ -1,6 +1,6 @@
 #include "fare/Hy3Reader.h"
 
-#include "platform/Cp932.h"
+#include "base/Cp932.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -74,7 +74,7 @@ Hy3Content Hy3Reader::Read(QIODevice &device, int maxRecords)
         const quint16 length = qFromLittleEndian<quint16>(field.constData());
         if (!ReadExactly(device, length, r.Name) || !ReadExactly(device, Hy3FixedBytes, fixed))
             return fail(Hy3Problem::Truncated);
-        if (!platform::Cp932::isValid(r.Name)) {
+        if (!base::Cp932::isValid(r.Name)) {
             c.badName = r.Name;
             return fail(Hy3Problem::BadName);
         }

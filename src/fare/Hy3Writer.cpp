@@ -1,6 +1,6 @@
 #include "fare/Hy3Writer.h"
 
-#include "platform/AtomicFile.h"
+#include "base/AtomicFile.h"
 
 #include <QtEndian>
 
@@ -67,7 +67,7 @@ bool Hy3Writer::WriteFile(const QString &path, const std::vector<Hy3Record> &rec
             *error = why;
         return false;
     }
-    const platform::AtomicFile::Result written = platform::AtomicFile::write(path, bytes);
+    const base::AtomicFile::Result written = base::AtomicFile::write(path, bytes);
     if (!written.ok() && error)
         *error = written.reason;
     return written.ok();

@@ -18,7 +18,7 @@ public:
     // The file's bytes; empty with *error set when the records do not fit the format.
     static QByteArray Encode(const std::vector<Hy3Record> &records, QString *error = nullptr);
 
-    // Writes the file through platform::AtomicFile: a failure (a full disk, say) leaves no new
+    // Writes the file through base::AtomicFile: a failure (a full disk, say) leaves no new
     // file behind and an existing file untouched, and *error holds the system's reason.
     static bool WriteFile(const QString &path, const std::vector<Hy3Record> &records,
                           QString *error = nullptr);

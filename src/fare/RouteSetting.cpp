@@ -3,8 +3,8 @@
 #include "fare/Hy3Reader.h"
 #include "fare/RoutePath.h"
 
-#include "platform/Cp932.h"
-#include "platform/FileErrorText.h"
+#include "base/Cp932.h"
+#include "base/FileErrorText.h"
 
 #include <QFileInfo>
 
@@ -31,7 +31,7 @@ FareTable TableFromRecords(const std::vector<Hy3Record> &records)
     int row = 1;
     for (const Hy3Record &r : records) {
         FareRow fr;
-        fr.StopName = platform::Cp932::toUnicode(r.Name);
+        fr.StopName = base::Cp932::toUnicode(r.Name);
         fr.TicketNo = r.TicketNo;
         fr.Fares = r.Fares;
         table.SetRow(row++, fr);
@@ -107,7 +107,7 @@ RouteDecision DecideRoute(const RouteRequest &request)
         // The reader's own reason is the system's English; the message is Japanese.
         return Refuse(std::move(d), RouteOutcome::ReadError,
                       ReadErrorMessage(d.filePath + QStringLiteral(" : ")
-                                       + platform::FileErrorText::of(QFileDevice::OpenError, d.filePath)));
+                                       + base::FileErrorText::of(QFileDevice::OpenError, d.filePath)));
     case Hy3Problem::NoCount:
         return Refuse(std::move(d), RouteOutcome::Truncated, TruncatedMessage(0));
     default:

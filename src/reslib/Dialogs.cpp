@@ -1,6 +1,6 @@
 #include "reslib/KBP4Res.h"
 
-#include "platform/Cp932.h"
+#include "base/Cp932.h"
 #include "reslib/JapaneseFileColumns.h"
 
 #include <QCalendarWidget>
@@ -49,8 +49,8 @@ QString toQtFilter(const QByteArray &filter)
     for (qsizetype i = 0; i + 1 < items.size(); i += 2) {
         if (items[i].isEmpty())
             break;
-        const QString description = platform::Cp932::toUnicode(items[i]);
-        const QString patterns = platform::Cp932::toUnicode(items[i + 1]).replace(u';', u' ');
+        const QString description = base::Cp932::toUnicode(items[i]);
+        const QString patterns = base::Cp932::toUnicode(items[i + 1]).replace(u';', u' ');
         // Patterns are matched without regard to case, as the platform's file system does.
         QStringList both;
         for (const QString &p : patterns.split(u' ', Qt::SkipEmptyParts)) {

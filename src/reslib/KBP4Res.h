@@ -4,7 +4,7 @@
 // of the Japanese code page and the gateway to the ticket plug-ins.
 //
 // Dialog functions take and return text as QString; the byte-wise functions work on code-page
-// bytes (see platform::Cp932), exactly as the callers hand them over.
+// bytes (see base::Cp932), exactly as the callers hand them over.
 
 #include <QByteArray>
 #include <QString>

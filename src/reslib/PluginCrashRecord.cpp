@@ -1,6 +1,6 @@
 #include "reslib/PluginCrashRecord.h"
 
-#include "platform/AtomicFile.h"
+#include "base/AtomicFile.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
@@ -59,8 +59,8 @@ void writeBlockList(const QString &path, const QJsonObject &blocked)
     if (blocked.isEmpty())
         QFile::remove(path);
     else
-        platform::AtomicFile::write(path, QJsonDocument(blocked).toJson(QJsonDocument::Indented),
-                                    platform::AtomicFile::Durability::Synced, true);
+        base::AtomicFile::write(path, QJsonDocument(blocked).toJson(QJsonDocument::Indented),
+                                    base::AtomicFile::Durability::Synced, true);
 }
 
 } // namespace
@@ -90,7 +90,7 @@ void PluginCrashRecord::enter(const QString &plugin)
     if (m_depth++ > 0 || m_folder.isEmpty())
         return;
     // Only a crash has to find it, not a power cut: no need to wait for the disk.
-    platform::AtomicFile::write(markerPath(), key(plugin).toUtf8(), platform::AtomicFile::Durability::Cached, true);
+    base::AtomicFile::write(markerPath(), key(plugin).toUtf8(), base::AtomicFile::Durability::Cached, true);
 }
 
 void PluginCrashRecord::leave()

@@ -1,6 +1,6 @@
 #include "reslib/KBP4Res.h"
 
-#include "platform/Cp932.h"
+#include "base/Cp932.h"
 #include "reslib/PluginLoader.h"
 
 #include <QComboBox>
@@ -115,7 +115,7 @@ int32_t KB4_SetPlgComment(const QString &plugin, QWidget *edit)
             return 0;
         loaded->getComment(&appendComment, &sink);
     }
-    QString text = platform::Cp932::toUnicode(sink.text);
+    QString text = base::Cp932::toUnicode(sink.text);
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(u'\r', u'\n');
     if (auto *plain = qobject_cast<QPlainTextEdit *>(edit)) {
         plain->setPlainText(text);
@@ -143,7 +143,7 @@ int32_t KB4_SetCorpAddList(const QString &plugin, QWidget *combo)
     // Adding names selects nothing: a list that had no choice keeps none.
     const int selected = list->currentIndex();
     for (const QByteArray &name : sink.names)
-        list->addItem(platform::Cp932::toUnicode(name));
+        list->addItem(base::Cp932::toUnicode(name));
     list->setCurrentIndex(selected);
     return 1;
 }

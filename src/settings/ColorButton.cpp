@@ -8,7 +8,7 @@ namespace settings {
 
 ColorButton::ColorButton(QWidget *parent) : QPushButton(parent) {}
 
-void ColorButton::setBackColor(platform::OleColor color)
+void ColorButton::setBackColor(base::OleColor color)
 {
     m_color = color;
     update();
@@ -21,7 +21,7 @@ void ColorButton::paintEvent(QPaintEvent *)
     initStyleOption(&option);
     painter.drawControl(QStyle::CE_PushButtonBevel, option);
     const QRect face = rect().adjusted(4, 4, -4, -4);
-    painter.fillRect(face, platform::toQColor(m_color));
+    painter.fillRect(face, base::toQColor(m_color));
     painter.setPen(isEnabled() ? QColor(0x40, 0x40, 0x40) : QColor(0xA0, 0xA0, 0xA0));
     painter.drawRect(face.adjusted(0, 0, -1, -1));
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/OleColor.h"
+#include "base/OleColor.h"
 
 #include <QPushButton>
 
@@ -14,14 +14,14 @@ class ColorButton : public QPushButton
 public:
     explicit ColorButton(QWidget *parent = nullptr);
 
-    platform::OleColor BackColor() const { return m_color; }
-    void setBackColor(platform::OleColor color);
+    base::OleColor BackColor() const { return m_color; }
+    void setBackColor(base::OleColor color);
 
 protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    platform::OleColor m_color = 0;
+    base::OleColor m_color = 0;
 };
 
 } // namespace settings

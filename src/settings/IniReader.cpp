@@ -1,6 +1,6 @@
 #include "settings/IniReader.h"
 
-#include "platform/Cp932.h"
+#include "base/Cp932.h"
 
 namespace settings {
 
@@ -31,7 +31,7 @@ void IniReader::text(IniField, QString &value)
         dropTheRest();
         return;
     }
-    value = platform::Cp932::toUnicode(m_bytes.mid(m_pos, *count));
+    value = base::Cp932::toUnicode(m_bytes.mid(m_pos, *count));
     m_pos += *count;
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/OleColor.h"
+#include "base/OleColor.h"
 
 #include <QDate>
 #include <QString>
@@ -10,7 +10,7 @@
 
 namespace settings {
 
-using platform::OleColor;
+using base::OleColor;
 
 // The staging records of the settings file. Field names follow the file's record layout; the
 // windows copy their controls into these just before a save and out of them after a load.

@@ -1,6 +1,6 @@
 #include "settings/IniSession.h"
 
-#include "platform/AtomicFile.h"
+#include "base/AtomicFile.h"
 #include "settings/IniTextCompanion.h"
 
 namespace settings {
@@ -9,7 +9,7 @@ IniLoadResult IniSession::load(const IniFileLocation &where, const QString &conf
                                const IniRecords &startDefaults)
 {
     for (const QString &path : {where.readPath, where.writePath, IniTextCompanion::pathFor(configFolder, where.writePath)})
-        platform::AtomicFile::removeStaleTemporaries(path);
+        base::AtomicFile::removeStaleTemporaries(path);
 
     IniLoadResult loaded = mdlIniIoEx::load(where.readPath, startDefaults);
     m_readBytes = loaded.bytes;

@@ -1,6 +1,6 @@
 #include "settings/IniTextCompanion.h"
 
-#include "platform/Cp932.h"
+#include "base/Cp932.h"
 #include "settings/IniFields.h"
 #include "settings/mdlIniIoEx.h"
 
@@ -12,7 +12,7 @@
 namespace settings {
 namespace {
 
-using platform::Cp932;
+using base::Cp932;
 
 // Companions are a few hundred bytes; anything far larger is not one.
 constexpr qint64 MaxCompanionBytes = 4 * 1024 * 1024;

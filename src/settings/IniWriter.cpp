@@ -1,6 +1,6 @@
 #include "settings/IniWriter.h"
 
-#include "platform/Cp932.h"
+#include "base/Cp932.h"
 
 namespace settings {
 namespace {
@@ -39,7 +39,7 @@ void IniWriter::colour32(IniField, OleColor value)
 
 void IniWriter::text(IniField field, const QString &value)
 {
-    QByteArray bytes = platform::Cp932::fromUnicode(value);
+    QByteArray bytes = base::Cp932::fromUnicode(value);
     if (bytes.size() > MaxTextBytes) {
         if (m_overlongField.isEmpty())
             m_overlongField = field.label();

@@ -10,9 +10,9 @@ class M_Degit;
 class ChimeiCtl_DX;
 } // namespace controls
 
-namespace platform {
+namespace ui {
 class MessagePresenter;
-}
+} // namespace ui
 
 namespace settings {
 
@@ -35,7 +35,7 @@ public:
     virtual QComboBox *companyList() = 0;
     virtual QLabel *ticketPreview() = 0;
     // Where the options window's message boxes go.
-    virtual platform::MessagePresenter &messages() = 0;
+    virtual ui::MessagePresenter &messages() = 0;
 };
 
 } // namespace settings

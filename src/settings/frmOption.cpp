@@ -3,10 +3,10 @@
 #include "controls/ChimeiCtl_DX.h"
 #include "controls/M_Degit.h"
 #include "controls/PropertyBag.h"
-#include "platform/Clock.h"
-#include "platform/Cp932.h"
-#include "platform/Twips.h"
-#include "platform/ui/MessagePresenter.h"
+#include "base/Clock.h"
+#include "base/Cp932.h"
+#include "base/Twips.h"
+#include "ui/MessagePresenter.h"
 #include "reslib/KBP4Res.h"
 #include "settings/ColorButton.h"
 #include "settings/IniFileLocation.h"
@@ -33,7 +33,7 @@
 
 namespace settings {
 
-using platform::OleColor;
+using base::OleColor;
 
 namespace {
 
@@ -150,7 +150,7 @@ void setCheckValue(QCheckBox *box, int value)
     }
 }
 
-frmOption::frmOption(PanelHost &host, const platform::Clock &clock, QWidget *parent)
+frmOption::frmOption(PanelHost &host, const base::Clock &clock, QWidget *parent)
     : QDialog(parent), m_host(host), m_clock(clock)
 {
     setObjectName(QStringLiteral("frmOption"));
@@ -582,12 +582,12 @@ void frmOption::connectPathNotices()
 
 void frmOption::noteChosenPath(const QString &path)
 {
-    if (m_toldAboutExactTexts || platform::Cp932::canEncode(path))
+    if (m_toldAboutExactTexts || base::Cp932::canEncode(path))
         return;
     m_toldAboutExactTexts = true;
     m_host.messages().show(this, IniTextCompanion::noticeText(path, IniFileLocation::defaultConfigFolder()),
-                           platform::MessagePresenter::applicationTitle(), platform::MessagePresenter::Buttons::Ok,
-                           platform::MessagePresenter::Icon::Information);
+                           ui::MessagePresenter::applicationTitle(), ui::MessagePresenter::Buttons::Ok,
+                           ui::MessagePresenter::Icon::Information);
 }
 
 void frmOption::Command10_Click(int index)
@@ -597,7 +597,7 @@ void frmOption::Command10_Click(int index)
 
 void frmOption::cmdSelectSound_Click(int index)
 {
-    const QByteArray filter = platform::Cp932::fromUnicode(
+    const QByteArray filter = base::Cp932::fromUnicode(
         QStringLiteral("Waveサウンド(*.wav)") + QChar(0) + QStringLiteral("*.wav") + QChar(0) + QStringLiteral("MIDIサウンド(*.mid)")
         + QChar(0) + QStringLiteral("*.mid") + QChar(0) + QChar(0));
     const QString file = reslib::Kb3FileDlg(this, 0, filter, QString(), QStringLiteral("サウンドの選択"));
@@ -609,7 +609,7 @@ void frmOption::cmdSelectSound_Click(int index)
 
 void frmOption::Command6_Click(int index)
 {
-    const QByteArray filter = platform::Cp932::fromUnicode(
+    const QByteArray filter = base::Cp932::fromUnicode(
         QStringLiteral("ビットマップ(*.bmp)") + QChar(0) + QStringLiteral("*.bmp") + QChar(0) + QStringLiteral("GIF画像(*.gif)") + QChar(0)
         + QStringLiteral("*.gif") + QChar(0) + QStringLiteral("JPEG画像(*.jpg)") + QChar(0) + QStringLiteral("*.jpg") + QChar(0) + QChar(0));
     const QString file = reslib::Kb3FileDlg(this, 0, filter, QString(), QStringLiteral("パネル画像の選択"));
@@ -651,7 +651,7 @@ void frmOption::Command7_Click()
 
 void frmOption::Command1_Click()
 {
-    const QByteArray filter = platform::Cp932::fromUnicode(QStringLiteral("整理券プラグイン(*.4SP)") + QChar(0)
+    const QByteArray filter = base::Cp932::fromUnicode(QStringLiteral("整理券プラグイン(*.4SP)") + QChar(0)
                                                            + QStringLiteral("*.4SP") + QChar(0) + QChar(0));
     const QString file = reslib::Kb3FileDlg(this, 0, filter, QString(), QStringLiteral("プラグインの選択"));
     if (file.isEmpty())
@@ -676,8 +676,8 @@ void frmOption::Command1_Click()
     companies->addItems(previous);
     companies->setCurrentIndex(previousChoice);
     m_host.messages().show(this, QStringLiteral("指定したファイルはプラグインでないか、内容が不正です"),
-                           QStringLiteral("プラグインロードエラー"), platform::MessagePresenter::Buttons::Ok,
-                           platform::MessagePresenter::Icon::Error);
+                           QStringLiteral("プラグインロードエラー"), ui::MessagePresenter::Buttons::Ok,
+                           ui::MessagePresenter::Icon::Error);
 }
 
 void frmOption::Command11_Click()
@@ -700,10 +700,10 @@ int32_t frmOption::SetPlgin(const QString &file)
     listPlgInfo(info);
 
     // The preview takes the plug-in's size; a size no screen could show is held to one that can.
-    constexpr int MaxPreviewTwips = 2000 * platform::TwipsPerPixel;
+    constexpr int MaxPreviewTwips = 2000 * base::TwipsPerPixel;
     QLabel *preview = m_host.ticketPreview();
-    preview->resize(platform::px(qBound(0, info.PrevWidth, MaxPreviewTwips)),
-                    platform::px(qBound(0, info.PrevHeight, MaxPreviewTwips)));
+    preview->resize(base::px(qBound(0, info.PrevWidth, MaxPreviewTwips)),
+                    base::px(qBound(0, info.PrevHeight, MaxPreviewTwips)));
 
     if (info.CorpCount >= 1)
         reslib::KB4_SetCorpAddList(plugin, m_host.companyList());
@@ -760,7 +760,7 @@ void frmOption::SetProp()
     for (int i = 1; i <= 30; ++i) {
         QLabel *label = m_host.lblSeiriNum(i);
         QPalette p = label->palette();
-        p.setColor(QPalette::WindowText, platform::toQColor(numberColor));
+        p.setColor(QPalette::WindowText, base::toQColor(numberColor));
         label->setPalette(p);
     }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/OleColor.h"
+#include "base/OleColor.h"
 #include "settings/IniRecords.h"
 #include "settings/IniStatus.h"
 
@@ -22,9 +22,9 @@ namespace controls {
 class M_Degit;
 }
 
-namespace platform {
+namespace base {
 class Clock;
-}
+} // namespace base
 
 namespace reslib {
 struct PlgInfo;
@@ -43,7 +43,7 @@ class frmOption : public QDialog
     Q_OBJECT
 
 public:
-    frmOption(PanelHost &host, const platform::Clock &clock, QWidget *parent = nullptr);
+    frmOption(PanelHost &host, const base::Clock &clock, QWidget *parent = nullptr);
     ~frmOption() override;
 
     // Pushes the display options into the panel.
@@ -80,7 +80,7 @@ public:
     bool panelsIndividual() const;      // "個別に設定する"
     bool userPanelChosen(int state) const;
     QString userPanelFile(int state) const;
-    platform::OleColor ticketNumberColor(int state) const;
+    base::OleColor ticketNumberColor(int state) const;
     bool ticketPreviewEnabled() const;
     QString ticketPluginFile() const;
     int ticketDateMode() const;         // 0 system date at print, 1 kept at route setting, 2 fixed
@@ -191,7 +191,7 @@ private:
     void listPlgInfo(const reslib::PlgInfo &info);
 
     PanelHost &m_host;
-    const platform::Clock &m_clock;
+    const base::Clock &m_clock;
     bool m_toldAboutExactTexts = false;
 };
 

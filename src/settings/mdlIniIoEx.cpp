@@ -1,10 +1,10 @@
 #include "settings/mdlIniIoEx.h"
 
-#include "platform/AtomicFile.h"
+#include "base/AtomicFile.h"
 #include "settings/IniJsonDump.h"
 #include "settings/IniReader.h"
 #include "settings/IniWriter.h"
-#include "platform/FileErrorText.h"
+#include "base/FileErrorText.h"
 
 #include <QDir>
 #include <QFile>
@@ -42,7 +42,7 @@ IniStatus::Code codeFor(QFileDevice::FileError error)
 IniStatus fileFailure(const QFileDevice &file, const QString &path)
 {
     const IniStatus::Code code = codeFor(file.error());
-    return IniStatus::failure(code, describe(code, path, platform::FileErrorText::of(file.error(), path)));
+    return IniStatus::failure(code, describe(code, path, base::FileErrorText::of(file.error(), path)));
 }
 
 IniStatus::Code codeFor(int error)
@@ -110,11 +110,11 @@ IniStatus mdlIniIoEx::writeFile(const QString &path, const QByteArray &bytes)
     const QString folder = QFileInfo(path).absolutePath();
     if (!QDir().mkpath(folder))
         return IniStatus::failure(IniStatus::PathAccessError, describe(IniStatus::PathAccessError, folder));
-    const platform::AtomicFile::Result written = platform::AtomicFile::write(path, bytes);
+    const base::AtomicFile::Result written = base::AtomicFile::write(path, bytes);
     if (written.ok())
         return IniStatus::success();
     const IniStatus::Code code = codeFor(written.error);
-    return IniStatus::failure(code, describe(code, path, platform::FileErrorText::ofSystemError(written.error)));
+    return IniStatus::failure(code, describe(code, path, base::FileErrorText::ofSystemError(written.error)));
 }
 
 IniLoadResult mdlIniIoEx::load(const QString &path, const IniRecords &base)

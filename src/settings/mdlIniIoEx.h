@@ -52,7 +52,7 @@ public:
     // the previous file as it was.
     static IniStatus save(const IniRecords &records, const QString &path);
 
-    // Replaces the file at `path` with `bytes` through platform::AtomicFile, creating a missing
+    // Replaces the file at `path` with `bytes` through base::AtomicFile, creating a missing
     // folder; a failure carries its number and the system's reason.
     static IniStatus writeFile(const QString &path, const QByteArray &bytes);
 

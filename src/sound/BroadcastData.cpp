@@ -1,7 +1,7 @@
 #include "sound/BroadcastData.h"
 
 #include "fare/RoutePath.h"
-#include "platform/Cp932.h"
+#include "base/Cp932.h"
 
 #include <QDir>
 #include <QFile>
@@ -127,7 +127,7 @@ std::optional<std::vector<TapeEntry>> BroadcastData::parse(const QByteArray &byt
     if (content.isEmpty())
         return std::nullopt;
     bool ok = false;
-    const QString text = platform::Cp932::toUnicode(content, &ok);
+    const QString text = base::Cp932::toUnicode(content, &ok);
     if (!ok)
         return std::nullopt;
 

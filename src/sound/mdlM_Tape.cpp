@@ -1,7 +1,7 @@
 #include "sound/mdlM_Tape.h"
 
-#include "platform/ReadingCorrections.h"
-#include "platform/TextToSpeech.h"
+#include "speech/ReadingCorrections.h"
+#include "speech/TextToSpeech.h"
 
 #include <QFileInfo>
 
@@ -61,7 +61,7 @@ void mdlM_Tape::LoadBroadcastData(const QString &folder, const QString &routeTex
     // Stop names of the routes in this folder are read as the folder's readings file says.
     if (m_speech) {
         const QString dataFolder = QFileInfo(BroadcastData::filePath(folder, routeText)).path();
-        m_speech->setRouteReadings(platform::ReadingCorrections::routeFile(dataFolder));
+        m_speech->setRouteReadings(speech::ReadingCorrections::routeFile(dataFolder));
     }
     if (m_speechUsable) {
         m_host.setTapeGroupEnabled(true);
@@ -125,7 +125,7 @@ void mdlM_Tape::AnnounceEntry(int32_t index)
     if (!entry)
         return;
     m_speech->speak(entry->Text);
-    if (m_speech->state() == platform::TextToSpeech::Failed)
+    if (m_speech->state() == speech::TextToSpeech::Failed)
         m_speech->stop();
 }
 

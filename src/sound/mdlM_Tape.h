@@ -12,9 +12,9 @@
 
 class QWidget;
 
-namespace platform {
+namespace speech {
 class TextToSpeech;
-}
+} // namespace speech
 
 namespace sound {
 
@@ -29,7 +29,7 @@ class mdlM_Tape
 {
 public:
     // Creates the speech component; null when it cannot be created.
-    using SpeechFactory = std::function<std::unique_ptr<platform::TextToSpeech>()>;
+    using SpeechFactory = std::function<std::unique_ptr<speech::TextToSpeech>()>;
 
     static QString captionUsable() { return QStringLiteral("音合使用可"); }
     static QString captionUnusable() { return QStringLiteral("音合使用不可"); }
@@ -73,7 +73,7 @@ private:
 
     TapeHost &m_host;
     SpeechFactory m_createSpeech;
-    std::unique_ptr<platform::TextToSpeech> m_speech;
+    std::unique_ptr<speech::TextToSpeech> m_speech;
     bool m_speechUsable = false;
 
     std::vector<TapeEntry> TapeEntries; // entry i at TapeEntries[i - 1]

@@ -1,7 +1,7 @@
 #include "sound/mdlSndAPI.h"
 
-#include "platform/MediaControl.h"
-#include "platform/ProgramInfo.h"
+#include "audio/MediaControl.h"
+#include "base/ProgramInfo.h"
 
 #include <QFileInfo>
 
@@ -54,7 +54,7 @@ QString mdlSndAPI::aliasBaseName(const QString &programName)
     return name;
 }
 
-mdlSndAPI::mdlSndAPI(platform::MediaControl &mci, QString exeBaseName, Sleeper sleeper)
+mdlSndAPI::mdlSndAPI(audio::MediaControl &mci, QString exeBaseName, Sleeper sleeper)
     : m_mci(mci)
     , m_baseName(aliasBaseName(exeBaseName))
     , m_sleep(sleeper ? std::move(sleeper) : Sleeper(&sleepMs))

@@ -1,14 +1,14 @@
 #pragma once
 
-#include "platform/ProgramInfo.h"
+#include "base/ProgramInfo.h"
 
 #include <QString>
 
 #include <functional>
 
-namespace platform {
+namespace audio {
 class MediaControl;
-}
+} // namespace audio
 
 namespace sound {
 
@@ -23,7 +23,7 @@ public:
     // Blocks the calling thread for the given milliseconds; 0 gives up the rest of the time slice.
     using Sleeper = std::function<void(int ms)>;
 
-    explicit mdlSndAPI(platform::MediaControl &mci, QString exeBaseName = platform::executableBaseName(),
+    explicit mdlSndAPI(audio::MediaControl &mci, QString exeBaseName = base::executableBaseName(),
                        Sleeper sleeper = {});
 
     // Plays `path` on channel `tag`, cutting off what that channel was playing. With `wait`
@@ -44,7 +44,7 @@ public:
 private:
     void send(const QString &command);
 
-    platform::MediaControl &m_mci;
+    audio::MediaControl &m_mci;
     QString m_baseName;
     Sleeper m_sleep;
 };

@@ -1,7 +1,7 @@
 #include "ticket/mdlSeiriken.h"
 
-#include "platform/Clock.h"
-#include "platform/Cp932.h"
+#include "base/Clock.h"
+#include "base/Cp932.h"
 #include "reslib/KBP4Res.h"
 
 #include <QDateTime>
@@ -13,7 +13,7 @@
 
 namespace ticket {
 
-using platform::Cp932;
+using base::Cp932;
 
 namespace {
 
@@ -114,7 +114,7 @@ QImage PreviewImage(const QLabel *picture)
 }
 
 void RefreshPreview(QLabel *picture, const PreviewOptions &options, const PreviewStop &stop,
-                    const platform::Clock &clock)
+                    const base::Clock &clock)
 {
     ClearPreview(picture);
     if (!options.use)

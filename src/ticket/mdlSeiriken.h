@@ -9,9 +9,9 @@ class QColor;
 class QDateTime;
 class QLabel;
 
-namespace platform {
+namespace base {
 class Clock;
-}
+} // namespace base
 
 namespace ticket {
 
@@ -54,7 +54,7 @@ QImage BlankPreview(const QSize &size, const QColor &background);
 // plug-in draw the ticket of `stop` on it and shows the drawing. The time and, where the options
 // say so, the date are read from `clock` once.
 void RefreshPreview(QLabel *picture, const PreviewOptions &options, const PreviewStop &stop,
-                    const platform::Clock &clock);
+                    const base::Clock &clock);
 
 // Empties the picture: its whole face shows the background colour.
 void ClearPreview(QLabel *picture);

@@ -36,7 +36,7 @@ protected:
     // again with the same outside world.
     void restart()
     {
-        messages.answers.push_back(platform::MessagePresenter::Answer::Yes);
+        messages.answers.push_back(ui::MessagePresenter::Answer::Yes);
         ASSERT_TRUE(console().close());
         forms.reset();
         forms = std::make_unique<app::Forms>(services);
@@ -60,7 +60,7 @@ protected:
     int quitCalls = 0;
     int soundClosings = 0;
     // Set before SetUp to give the program a voice; none by default.
-    std::function<std::unique_ptr<platform::TextToSpeech>()> speechFactory;
+    std::function<std::unique_ptr<speech::TextToSpeech>()> speechFactory;
     struct Played
     {
         QString path;

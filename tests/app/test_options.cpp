@@ -19,7 +19,7 @@
 #include <QTemporaryDir>
 #include <QTimer>
 
-using platform::MessagePresenter;
+using ui::MessagePresenter;
 
 namespace {
 
@@ -365,8 +365,8 @@ TEST_F(Options, ColourPickerChangesTheButtonAndThePreviewOnlyWhenConfirmed)
 
     answerColour(true);
     options().Command8[2]->click();
-    EXPECT_EQ(options().Command8[2]->BackColor(), platform::rgb(10, 20, 30));
-    EXPECT_EQ(options().M_Degit1->DegitForeColor(), platform::rgb(10, 20, 30));
+    EXPECT_EQ(options().Command8[2]->BackColor(), base::rgb(10, 20, 30));
+    EXPECT_EQ(options().M_Degit1->DegitForeColor(), base::rgb(10, 20, 30));
     EXPECT_EQ(options().M_Degit1->BackColor(), 0x808080u);
     // Nothing reaches the panel before "OK".
     EXPECT_EQ(panel().Degit[1]->DegitForeColor(), 0x72D2F8u);

@@ -4,7 +4,7 @@
 #include "controls/ChimeiCtl_DX.h"
 #include "controls/M_Degit.h"
 #include "fare/Hy3Writer.h"
-#include "platform/Cp932.h"
+#include "base/Cp932.h"
 #include "settings/ColorButton.h"
 #include "settings/frmOption.h"
 
@@ -23,7 +23,7 @@ using controls::DegitValue;
 
 namespace {
 
-constexpr platform::OleColor Red = 0x0000FF;
+constexpr base::OleColor Red = 0x0000FF;
 
 // A route whose stop r charges 100 * r + i for ticket i (tickets issued up to stop r), with the
 // ticket number r and the column 150 holding r % 4.
@@ -32,7 +32,7 @@ std::vector<fare::Hy3Record> makeRoute(int stops)
     std::vector<fare::Hy3Record> records;
     for (int r = 1; r <= stops; ++r) {
         fare::Hy3Record rec;
-        rec.Name = platform::Cp932::fromUnicode(QStringLiteral("停留所%1").arg(r));
+        rec.Name = base::Cp932::fromUnicode(QStringLiteral("停留所%1").arg(r));
         rec.TicketNo = static_cast<int16_t>(r);
         for (int i = 1; i <= 30; ++i)
             rec.Fares[i - 1] = static_cast<int16_t>(i < r ? 100 * r + i : 0);
@@ -165,7 +165,7 @@ TEST_F(Route, SectionsAreNormalisedAndCheckedAgainstTheRecordCount)
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(messages.shown[0].text, QStringLiteral("指定した区間はデータの数よりも多いです...\r\n  解決法：正しい区間を入力して下さい."));
     EXPECT_EQ(messages.shown[0].title, QStringLiteral("ハルネVer4"));
-    EXPECT_EQ(messages.shown[0].icon, platform::MessagePresenter::Icon::None);
+    EXPECT_EQ(messages.shown[0].icon, ui::MessagePresenter::Icon::None);
     keypadSet(QStringLiteral("3"), QStringLiteral("450"));
     EXPECT_EQ(messages.shown.size(), 2u);
     EXPECT_EQ(forms->route().CurIndex(), 3);

@@ -134,7 +134,7 @@ TEST_F(WithSettings, StartUpRestoresTheOptionsTheConsoleAndThePanel)
 
 TEST_F(WithSettings, ClosingWritesBackWhatWasRead)
 {
-    messages.answers.push_back(platform::MessagePresenter::Answer::Yes);
+    messages.answers.push_back(ui::MessagePresenter::Answer::Yes);
     ASSERT_TRUE(console().close());
     // The console's position off this screen too, since no one moved the console.
     EXPECT_EQ(readFile(settingsFile()), written);
@@ -144,7 +144,7 @@ TEST_F(WithSettings, AWindowTheUserMovedIsStoredWhereItIsNow)
 {
     console().move(console().pos() - QPoint(100, 100));
     panel().move(30, 45);
-    messages.answers.push_back(platform::MessagePresenter::Answer::Yes);
+    messages.answers.push_back(ui::MessagePresenter::Answer::Yes);
     ASSERT_TRUE(console().close());
     const IniRecords saved = mdlIniIoEx::decode(readFile(settingsFile()));
     EXPECT_EQ(saved.ctrlData.CtlLeft, console().x() * 15);
@@ -180,7 +180,7 @@ TEST_F(AppFixture, WithoutASettingsFileTheCellsKeepZeroAndNothingIsShown)
     for (int i = 1; i <= 30; ++i)
         EXPECT_EQ(panel().Degit[i]->Value(), DegitValue(0));
     EXPECT_FALSE(QFile::exists(settingsFile()));
-    messages.answers.push_back(platform::MessagePresenter::Answer::Yes);
+    messages.answers.push_back(ui::MessagePresenter::Answer::Yes);
     ASSERT_TRUE(console().close());
     const QByteArray saved = readFile(settingsFile());
     // The defaults with today's fixed date, and the positions of the windows.
@@ -214,7 +214,7 @@ TEST_F(OddEntryMode, IsKeptButMovesNoFrame)
         top = top->parentWidget();
     EXPECT_EQ(top, static_cast<QWidget *>(console().Frame1[1]));
     EXPECT_TRUE(messages.shown.empty());
-    messages.answers.push_back(platform::MessagePresenter::Answer::Yes);
+    messages.answers.push_back(ui::MessagePresenter::Answer::Yes);
     ASSERT_TRUE(console().close());
     EXPECT_EQ(mdlIniIoEx::decode(readFile(settingsFile())).ctrlData.EntryMode, 5);
 }
@@ -253,7 +253,7 @@ TEST_F(RefusedValue, KeepsItsDefaultWhileTheFieldsAfterItApplyAndTheFileReadIsKe
     EXPECT_TRUE(console().Check2->isChecked());
     EXPECT_TRUE(console().isVisible());
 
-    messages.answers.push_back(platform::MessagePresenter::Answer::Yes);
+    messages.answers.push_back(ui::MessagePresenter::Answer::Yes);
     ASSERT_TRUE(console().close());
     EXPECT_EQ(readFile(settingsFile() + QStringLiteral(".bak")), written);
     const IniRecords saved = mdlIniIoEx::decode(readFile(settingsFile()));
@@ -309,7 +309,7 @@ TEST_F(ShortFile, ReadsWhatIsThereAndTheRestKeepsItsStartUpValue)
     EXPECT_TRUE(console().isVisible());
     const QPoint consoleAt = console().pos();
 
-    messages.answers.push_back(platform::MessagePresenter::Answer::Yes);
+    messages.answers.push_back(ui::MessagePresenter::Answer::Yes);
     ASSERT_TRUE(console().close());
     EXPECT_EQ(readFile(settingsFile() + QStringLiteral(".bak")), written);
     IniDecodeInfo info;
@@ -333,7 +333,7 @@ TEST_F(EmptyFile, StartsAsWithoutASettingsFile)
         EXPECT_EQ(panel().Degit[i]->Value(), DegitValue(0));
     EXPECT_EQ(panel().ChimeiCtl->BackColor(), 0x00808080u);
     EXPECT_EQ(console().HScroll1[0]->value(), 1);
-    messages.answers.push_back(platform::MessagePresenter::Answer::Yes);
+    messages.answers.push_back(ui::MessagePresenter::Answer::Yes);
     ASSERT_TRUE(console().close());
     EXPECT_EQ(readFile(settingsFile()).size(), 428 + 10); // the fixed date, "2026/12/07"
     // Nothing was read, so there is nothing to keep.
@@ -348,7 +348,7 @@ TEST_F(WithSettings, AFailedSaveIsReportedAndKeepsTheOldFile)
     auto &services = const_cast<app::AppServices &>(forms->services());
     services.programPath = folder + QStringLiteral("/731");
     services.settingsFallbackFolder = folder + QStringLiteral("/config");
-    messages.answers.push_back(platform::MessagePresenter::Answer::Yes);
+    messages.answers.push_back(ui::MessagePresenter::Answer::Yes);
     ASSERT_TRUE(console().close());
     ASSERT_EQ(messages.shown.size(), 2u);
     EXPECT_TRUE(messages.shown[1].text.startsWith(QStringLiteral("エラー Code:")));

@@ -1,6 +1,6 @@
 #include "AppFixture.h"
 #include "controls/M_Degit.h"
-#include "platform/TextToSpeech.h"
+#include "speech/TextToSpeech.h"
 #include "settings/frmOption.h"
 
 #include <QCheckBox>
@@ -15,7 +15,7 @@
 namespace {
 
 // A voice that only writes down what it is told.
-class RecordingSpeech final : public platform::TextToSpeech
+class RecordingSpeech final : public speech::TextToSpeech
 {
 public:
     explicit RecordingSpeech(QStringList &log) : m_log(log) {}

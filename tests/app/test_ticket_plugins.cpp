@@ -1,6 +1,6 @@
 #include "../plugins/PluginFiles.h"
 #include "AppFixture.h"
-#include "platform/Cp932.h"
+#include "base/Cp932.h"
 #include "settings/frmOption.h"
 #include "ticket/mdlSeiriken.h"
 
@@ -23,7 +23,7 @@
 #include <QRadioButton>
 #include <QTimer>
 
-using platform::MessagePresenter;
+using ui::MessagePresenter;
 
 namespace {
 
@@ -305,7 +305,7 @@ TEST_F(TicketPlugins, RefreshDrawsWithTheChosenCompany)
     refresh(7);
     const auto calls = log.calls();
     ASSERT_EQ(calls.size(), 2);
-    EXPECT_EQ(calls[0], (QByteArrayList{platform::Cp932::fromUnicode(QStringLiteral("市役所前")), "12-07-2026",
+    EXPECT_EQ(calls[0], (QByteArrayList{base::Cp932::fromUnicode(QStringLiteral("市役所前")), "12-07-2026",
                                         "08:01:02", "123", "5", "6", "-1", "198x98"}));
     EXPECT_EQ(calls[1][5], QByteArray("7"));
     EXPECT_EQ(calls[1][6], QByteArray("1"));
@@ -429,10 +429,10 @@ TEST_F(TicketPlugins, EveryDisplayUpdateDrawsTheTicketOfItsStop)
     const auto calls = log.calls();
     ASSERT_EQ(calls.size(), 4);
     // Stop 3 of demo route 1 is 本町二丁目, ticket 3; then stop 4, 市役所前.
-    EXPECT_EQ(calls[0][0], platform::Cp932::fromUnicode(QStringLiteral("本町二丁目")));
+    EXPECT_EQ(calls[0][0], base::Cp932::fromUnicode(QStringLiteral("本町二丁目")));
     EXPECT_EQ(calls[0][4], QByteArray("3"));
     EXPECT_EQ(calls[0][5], QByteArray("3"));
-    EXPECT_EQ(calls[1][0], platform::Cp932::fromUnicode(QStringLiteral("市役所前")));
+    EXPECT_EQ(calls[1][0], base::Cp932::fromUnicode(QStringLiteral("市役所前")));
     EXPECT_EQ(calls[1][5], QByteArray("4"));
     EXPECT_EQ(calls[2][5], QByteArray("3"));
     EXPECT_EQ(calls[3][5], QByteArray("2"));

@@ -240,7 +240,7 @@ TEST_F(CellSettings, CancelledDialogChangesNoCellAndNothingIsSaved)
     EXPECT_TRUE(console().isEnabled());
 
     // What the settings file keeps of the cell at exit is what it had before.
-    messages.answers.push_back(platform::MessagePresenter::Answer::Yes);
+    messages.answers.push_back(ui::MessagePresenter::Answer::Yes);
     ASSERT_TRUE(console().close());
     QFile file(settingsFile());
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
@@ -268,13 +268,13 @@ using Shutdown = AppFixture;
 TEST_F(Shutdown, AnsweringNoChangesNothing)
 {
     panel().Degit[2]->setValue(180);
-    messages.answers.push_back(platform::MessagePresenter::Answer::No);
+    messages.answers.push_back(ui::MessagePresenter::Answer::No);
     EXPECT_FALSE(console().close());
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(messages.shown[0].text, QStringLiteral("ハルネを終了しますか？"));
     EXPECT_EQ(messages.shown[0].title, QStringLiteral("ハルネの終了確認"));
-    EXPECT_EQ(messages.shown[0].buttons, platform::MessagePresenter::Buttons::YesNo);
-    EXPECT_EQ(messages.shown[0].icon, platform::MessagePresenter::Icon::Question);
+    EXPECT_EQ(messages.shown[0].buttons, ui::MessagePresenter::Buttons::YesNo);
+    EXPECT_EQ(messages.shown[0].icon, ui::MessagePresenter::Icon::Question);
     EXPECT_TRUE(console().isVisible());
     EXPECT_EQ(quitCalls, 0);
     EXPECT_EQ(panel().Degit[2]->Value(), DegitValue(180));
@@ -283,7 +283,7 @@ TEST_F(Shutdown, AnsweringNoChangesNothing)
 
 TEST_F(Shutdown, AnsweringYesEndsTheProgram)
 {
-    messages.answers.push_back(platform::MessagePresenter::Answer::Yes);
+    messages.answers.push_back(ui::MessagePresenter::Answer::Yes);
     EXPECT_TRUE(console().close());
     EXPECT_EQ(quitCalls, 1);
     EXPECT_EQ(soundClosings, 2);

@@ -23,8 +23,8 @@ int difference(const QImage &a, const QImage &b)
 
 } // namespace
 
-DigitReader::DigitReader(int16_t degitStyle, int16_t degitSize, platform::OleColor lit)
-    : m_cell(controls::M_Degit::cellSize(degitSize)), m_lit(platform::toQColor(lit)),
+DigitReader::DigitReader(int16_t degitStyle, int16_t degitSize, base::OleColor lit)
+    : m_cell(controls::M_Degit::cellSize(degitSize)), m_lit(base::toQColor(lit)),
       m_chars(QStringLiteral("0123456789-"))
 {
     const QFont font = controls::M_Degit::digitFont(degitStyle, degitSize, true);

@@ -11,7 +11,7 @@
 class DigitReader
 {
 public:
-    DigitReader(int16_t degitStyle, int16_t degitSize, platform::OleColor lit);
+    DigitReader(int16_t degitStyle, int16_t degitSize, base::OleColor lit);
 
     // One character per cell: the digit or '-' whose lit pixels match, ' ' for a cell with none
     // lit, '?' for anything else.

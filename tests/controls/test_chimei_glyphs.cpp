@@ -1,7 +1,7 @@
 // How stop names become dots: positions on the strip, the prefix, substitutions, faces.
 #include "ChimeiTestSupport.h"
 
-#include "platform/FaceNames.h"
+#include "base/FaceNames.h"
 
 #include <QFontInfo>
 #include <gtest/gtest.h>
@@ -28,7 +28,7 @@ ChimeiProperties mincho()
 
 TEST(ChimeiFaces, StandInsForTheOriginalFacesAreInstalled)
 {
-    using platform::FaceNames;
+    using base::FaceNames;
     EXPECT_EQ(QFontInfo(FaceNames::font(FaceNames::Gothic, 19)).family(), "IPAGothic");
     EXPECT_EQ(QFontInfo(FaceNames::font(FaceNames::Mincho, 19)).family(), "IPAMincho");
     EXPECT_EQ(QFontInfo(FaceNames::font(FaceNames::ProportionalGothic, 19)).family(), "IPAPGothic");
@@ -37,7 +37,7 @@ TEST(ChimeiFaces, StandInsForTheOriginalFacesAreInstalled)
 
 TEST(ChimeiScratch, GlyphStrokesArePureBlackOnWhite)
 {
-    for (const QString &face : {platform::FaceNames::Gothic, platform::FaceNames::Mincho}) {
+    for (const QString &face : {base::FaceNames::Gothic, base::FaceNames::Mincho}) {
         for (int points : {14, 12}) {
             for (bool bold : {false, true}) {
                 controls::ChimeiScratch scratch;
@@ -72,7 +72,7 @@ TEST(ChimeiDots, OnlyExactlyBlackScratchPixelsLightDots)
     strip.copyScratchDots(10, 3, props.ForeColor);
 
     const QImage &s = strip.image();
-    const QRgb lit = platform::toQColor(props.ForeColor).rgb();
+    const QRgb lit = base::toQColor(props.ForeColor).rgb();
     // A lit dot is a 2 x 2 square at pitch 3.
     for (int y : {3, 4})
         for (int x : {10, 11})
@@ -137,8 +137,8 @@ TEST(ChimeiLayoutOnStrip, PrefixDotsAreInTheirOwnColour)
     ChimeiCtl_DX display;
     display.setTsugiwaMode(2);
     display.SetChimei(QStringLiteral("駅"));
-    const QRgb tsugiwa = platform::toQColor(display.TsugiwaColor()).rgb();
-    const QRgb fore = platform::toQColor(display.ForeColor()).rgb();
+    const QRgb tsugiwa = base::toQColor(display.TsugiwaColor()).rgb();
+    const QRgb fore = base::toQColor(display.ForeColor()).rgb();
     const QImage prefix = display.stripImage().copy(0, 0, 108, 56);
     const QImage name = cellAt(display.stripImage(), 242);
     for (const auto &[image, colour] : {std::pair{prefix, tsugiwa}, std::pair{name, fore}})

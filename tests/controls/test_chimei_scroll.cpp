@@ -35,7 +35,7 @@ protected:
             display.advanceScroll();
         }
     }
-    QRgb foreColour() const { return platform::toQColor(display.ForeColor()).rgb(); }
+    QRgb foreColour() const { return base::toQColor(display.ForeColor()).rgb(); }
     bool stageShowsDots() const
     {
         const QImage stage = display.stageImage();

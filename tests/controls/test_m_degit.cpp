@@ -15,9 +15,9 @@ using controls::PropertyBag;
 
 namespace {
 
-constexpr platform::OleColor Red = 0x0000FF;
-constexpr platform::OleColor Blue = 0xFF0000;
-constexpr platform::OleColor Black = 0x000000;
+constexpr base::OleColor Red = 0x0000FF;
+constexpr base::OleColor Blue = 0xFF0000;
+constexpr base::OleColor Black = 0x000000;
 
 // A fare cell as the panel has it, recoloured so that lit pixels are easy to tell apart.
 std::unique_ptr<M_Degit> cell(int16_t keta = 4)

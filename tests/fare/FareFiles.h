@@ -4,7 +4,7 @@
 
 #include "fare/Hy3Record.h"
 #include "fare/Hy3Writer.h"
-#include "platform/Cp932.h"
+#include "base/Cp932.h"
 
 #include <QDir>
 #include <QFile>
@@ -19,7 +19,7 @@ inline fare::Hy3Record Record(const QString &name, int16_t ticket,
                               std::initializer_list<int16_t> fares = {})
 {
     fare::Hy3Record r;
-    r.Name = platform::Cp932::fromUnicode(name);
+    r.Name = base::Cp932::fromUnicode(name);
     r.TicketNo = ticket;
     int k = 0;
     for (int16_t f : fares)

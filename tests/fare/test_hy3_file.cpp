@@ -15,7 +15,7 @@ TEST(Hy3File, RecordLayoutIsLittleEndianWithTheNameLengthInBytes)
     const QByteArray bytes = Encode({Record(QStringLiteral("市役所前"), 258, {230, -1})});
     ASSERT_EQ(bytes.size(), 2 + 304 + 8);
     EXPECT_EQ(bytes.left(4), QByteArray("\x01\x00\x08\x00", 4));
-    EXPECT_EQ(bytes.mid(4, 8), platform::Cp932::fromUnicode(QStringLiteral("市役所前")));
+    EXPECT_EQ(bytes.mid(4, 8), base::Cp932::fromUnicode(QStringLiteral("市役所前")));
     EXPECT_EQ(bytes.mid(12, 6), QByteArray("\x02\x01\xe6\x00\xff\xff", 6));
 
     const Hy3Content c = Hy3Reader::Parse(bytes);

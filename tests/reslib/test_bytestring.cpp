@@ -1,10 +1,10 @@
-#include "platform/Cp932.h"
+#include "base/Cp932.h"
 #include "reslib/KBP4Res.h"
 
 #include <gtest/gtest.h>
 
 using namespace reslib;
-using platform::Cp932;
+using base::Cp932;
 
 namespace {
 QByteArray sjis(const char16_t *text)

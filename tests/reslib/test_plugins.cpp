@@ -1,5 +1,5 @@
 #include "../plugins/PluginFiles.h"
-#include "platform/Cp932.h"
+#include "base/Cp932.h"
 #include "reslib/ElfImage.h"
 #include "reslib/KBP4Res.h"
 
@@ -22,7 +22,7 @@
 #include <vector>
 
 using namespace reslib;
-using platform::Cp932;
+using base::Cp932;
 
 namespace {
 

@@ -2,7 +2,7 @@
 // reading them never fails, and whatever is missing keeps the value it had before the read.
 #include "SampleRecords.h"
 
-#include "platform/Cp932.h"
+#include "base/Cp932.h"
 #include "settings/mdlIniIoEx.h"
 
 #include <QJsonArray>
@@ -13,7 +13,7 @@
 
 #include <gtest/gtest.h>
 
-using platform::Cp932;
+using base::Cp932;
 using settings::IniDecodeInfo;
 using settings::IniRecords;
 using settings::mdlIniIoEx;

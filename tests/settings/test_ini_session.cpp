@@ -2,7 +2,7 @@
 // refused value, and the clean-up after a killed save.
 #include "SampleRecords.h"
 
-#include "platform/Cp932.h"
+#include "base/Cp932.h"
 #include "settings/IniSession.h"
 #include "settings/IniTextCompanion.h"
 

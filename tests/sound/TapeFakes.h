@@ -3,8 +3,8 @@
 // A console and a speech component that only write down what the tape asks of them, in one
 // shared log, so that tests can read the order of sounds and announcements.
 
-#include "platform/Cp932.h"
-#include "platform/TextToSpeech.h"
+#include "base/Cp932.h"
+#include "speech/TextToSpeech.h"
 #include "sound/TapeHost.h"
 
 #include <QDir>
@@ -55,7 +55,7 @@ private:
     QStringList &m_log;
 };
 
-class FakeSpeech final : public platform::TextToSpeech
+class FakeSpeech final : public speech::TextToSpeech
 {
 public:
     explicit FakeSpeech(QStringList &log) : m_log(log) {}
@@ -93,7 +93,7 @@ inline QString writeBroadcastFile(const QTemporaryDir &dir, const QString &name,
 {
     QByteArray bytes;
     for (const QString &line : lines)
-        bytes += platform::Cp932::fromUnicode(line) + terminator;
+        bytes += base::Cp932::fromUnicode(line) + terminator;
     const QString path = dir.filePath(name);
     QFile file(path);
     if (file.open(QIODevice::WriteOnly))

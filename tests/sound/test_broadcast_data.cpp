@@ -10,7 +10,7 @@ namespace {
 
 std::optional<std::vector<TapeEntry>> parseText(const QString &text)
 {
-    return BroadcastData::parse(platform::Cp932::fromUnicode(text));
+    return BroadcastData::parse(base::Cp932::fromUnicode(text));
 }
 
 } // namespace

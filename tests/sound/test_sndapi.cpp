@@ -1,7 +1,7 @@
 #include "SoundRig.h"
 
-#include "platform/MciCommand.h"
-#include "platform/ProgramInfo.h"
+#include "audio/MciCommand.h"
+#include "base/ProgramInfo.h"
 #include "sound/mdlSndAPI.h"
 
 #include <gtest/gtest.h>
@@ -14,7 +14,7 @@ using namespace testsupport;
 
 namespace {
 
-constexpr int Rate = platform::AudioFormat::SampleRate;
+constexpr int Rate = audio::AudioFormat::SampleRate;
 
 QByteArray levelWav(double seconds, float left, float right)
 {
@@ -60,7 +60,7 @@ TEST_F(SoundApi, AliasesAreTheProgramNameAndTheTag)
 {
     EXPECT_EQ(snd.channelAlias(QStringLiteral("S3")), QStringLiteral("731S3"));
     // Taken from the running executable, here the test program.
-    EXPECT_EQ(platform::executableBaseName(), QStringLiteral("test_sound"));
+    EXPECT_EQ(base::executableBaseName(), QStringLiteral("test_sound"));
     mdlSndAPI fromProcess(rig.mci());
     EXPECT_EQ(fromProcess.channelAlias(QStringLiteral("S1")), QStringLiteral("test_soundS1"));
 }
@@ -83,9 +83,9 @@ TEST_F(SoundApi, AnyProgramNameGivesAliasesTheCommandsCarry)
         const QStringList sent = logAfter([&] { copy.PlaySoundFile(path, QStringLiteral("S1"), 0, 0); });
         ASSERT_EQ(sent.size(), 4) << name.toStdString();
         for (const QString &command : sent) {
-            const auto parsed = platform::MciCommand::parse(command);
+            const auto parsed = audio::MciCommand::parse(command);
             ASSERT_TRUE(parsed) << command.toStdString();
-            EXPECT_EQ(parsed->verb == platform::MciCommand::Verb::Open ? parsed->alias : parsed->target, alias);
+            EXPECT_EQ(parsed->verb == audio::MciCommand::Verb::Open ? parsed->alias : parsed->target, alias);
         }
         EXPECT_EQ(rig.pullUntilEnded(alias).audibleFrames(), std::size_t(Rate / 20)) << name.toStdString();
         copy.CloseAllSounds();

@@ -22,7 +22,7 @@ class TapeTest : public ::testing::Test
 {
 protected:
     TapeTest()
-        : host(log), tape(host, [this]() -> std::unique_ptr<platform::TextToSpeech> {
+        : host(log), tape(host, [this]() -> std::unique_ptr<speech::TextToSpeech> {
               ++factoryCalls;
               if (!speechAvailable)
                   return nullptr;
@@ -289,7 +289,7 @@ TEST_F(TapeTest, AsynchronousOptionDoesNotWaitForTheSound)
 TEST_F(TapeTest, FailedStateIsStoppedAgain)
 {
     loadRoute({QStringLiteral("一,0,0")});
-    speech->stateAfterSpeak = platform::TextToSpeech::Failed;
+    speech->stateAfterSpeak = speech::TextToSpeech::Failed;
     tape.AnnounceEntry(1);
     EXPECT_EQ(log, QStringList({QStringLiteral("stop"), QStringLiteral("speak 一"), QStringLiteral("stop")}));
 }

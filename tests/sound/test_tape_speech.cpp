@@ -1,7 +1,7 @@
 // The tape with the real speech component, speaking into a sink that keeps the samples.
 
-#include "platform/MemoryPcmSink.h"
-#include "platform/SpeechVoice.h"
+#include "base/MemoryPcmSink.h"
+#include "speech/SpeechVoice.h"
 #include "sound/mdlM_Tape.h"
 #include "TapeFakes.h"
 
@@ -10,9 +10,9 @@
 #include <chrono>
 #include <thread>
 
-using platform::MemoryPcmSink;
-using platform::SpeechVoice;
-using platform::TextToSpeech;
+using base::MemoryPcmSink;
+using speech::SpeechVoice;
+using speech::TextToSpeech;
 using sound::mdlM_Tape;
 
 namespace {

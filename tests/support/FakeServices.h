@@ -3,14 +3,14 @@
 // Stand-ins for the program's outside world: a clock tests set, a sleeper that only counts, and
 // a message presenter that records every box and answers from a script.
 
-#include "platform/Clock.h"
-#include "platform/ui/MessagePresenter.h"
+#include "base/Clock.h"
+#include "ui/MessagePresenter.h"
 
 #include <QDateTime>
 #include <QStringList>
 #include <deque>
 
-class FakeClock final : public platform::Clock
+class FakeClock final : public base::Clock
 {
 public:
     QDateTime now() const override { return m_now; }
@@ -27,7 +27,7 @@ private:
     int64_t m_elapsed = 0;
 };
 
-class CountingSleeper final : public platform::Sleeper
+class CountingSleeper final : public base::Sleeper
 {
 public:
     void sleepMs(int ms) override
@@ -39,7 +39,7 @@ public:
     long long total = 0;
 };
 
-class ScriptedMessages final : public platform::MessagePresenter
+class ScriptedMessages final : public ui::MessagePresenter
 {
 public:
     struct Shown

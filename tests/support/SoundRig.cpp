@@ -11,11 +11,11 @@ constexpr int Block = 512;
 
 SoundRig::SoundRig(bool withMidi)
 {
-    auto device = std::make_unique<platform::PullAudioDevice>();
+    auto device = std::make_unique<audio::PullAudioDevice>();
     m_device = device.get();
-    platform::MediaControl::Options options;
+    audio::MediaControl::Options options;
     options.preloadSoundFont = withMidi;
-    m_mci = std::make_unique<platform::MediaControl>(std::move(device), options);
+    m_mci = std::make_unique<audio::MediaControl>(std::move(device), options);
 }
 
 QString SoundRig::file(const QString &name, const QByteArray &bytes)
@@ -28,14 +28,14 @@ QString SoundRig::file(const QString &name, const QByteArray &bytes)
 Pcm SoundRig::pull(double seconds)
 {
     Pcm out;
-    out.samples = m_device->pull(int(seconds * platform::AudioFormat::SampleRate));
+    out.samples = m_device->pull(int(seconds * audio::AudioFormat::SampleRate));
     return out;
 }
 
 Pcm SoundRig::pullUntilEnded(const QString &alias, double maxSeconds)
 {
     Pcm out;
-    const auto maxFrames = std::size_t(maxSeconds * platform::AudioFormat::SampleRate);
+    const auto maxFrames = std::size_t(maxSeconds * audio::AudioFormat::SampleRate);
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(30);
     // A sound still being rendered would wait for the renderer and put silence of its own into
     // the output; letting it finish first makes the output the same every time.

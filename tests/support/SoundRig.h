@@ -5,8 +5,8 @@
 
 #include "SoundFixtures.h"
 
-#include "platform/MediaControl.h"
-#include "platform/PullAudioDevice.h"
+#include "audio/MediaControl.h"
+#include "audio/PullAudioDevice.h"
 
 #include <QTemporaryDir>
 
@@ -19,8 +19,8 @@ class SoundRig
 public:
     explicit SoundRig(bool withMidi = false);
 
-    platform::MediaControl &mci() { return *m_mci; }
-    platform::PullAudioDevice &device() { return *m_device; }
+    audio::MediaControl &mci() { return *m_mci; }
+    audio::PullAudioDevice &device() { return *m_device; }
 
     // Writes `bytes` to `name` in the temporary folder and returns the full path.
     QString file(const QString &name, const QByteArray &bytes);
@@ -35,8 +35,8 @@ public:
 
 private:
     QTemporaryDir m_dir;
-    platform::PullAudioDevice *m_device;
-    std::unique_ptr<platform::MediaControl> m_mci;
+    audio::PullAudioDevice *m_device;
+    std::unique_ptr<audio::MediaControl> m_mci;
 };
 
 } // namespace testsupport

@@ -1,7 +1,7 @@
 #include "ToolRun.h"
 
 #include "fare/Hy3Writer.h"
-#include "platform/Cp932.h"
+#include "base/Cp932.h"
 
 #include <QTemporaryDir>
 
@@ -14,7 +14,7 @@ namespace {
 fare::Hy3Record Stop(int g)
 {
     fare::Hy3Record r;
-    r.Name = platform::Cp932::fromUnicode(QStringLiteral("停留所%1").arg(g));
+    r.Name = base::Cp932::fromUnicode(QStringLiteral("停留所%1").arg(g));
     r.TicketNo = int16_t(g);
     r.Fares[0] = 170;
     return r;
@@ -125,7 +125,7 @@ TEST(CheckCommand, EveryCheckerLooksAtTheFilesItClaims)
     QTemporaryDir dir;
     ASSERT_TRUE(WriteAll(dir.filePath(QStringLiteral("1.hy3")), fare::Hy3Writer::Encode(Stops(3))));
     ASSERT_TRUE(WriteAll(dir.filePath(QStringLiteral("1tp.csv")),
-                         platform::Cp932::fromUnicode(QStringLiteral("\"次は、市役所前です。\",1,0\r\n"))));
+                         base::Cp932::fromUnicode(QStringLiteral("\"次は、市役所前です。\",1,0\r\n"))));
     tool::Checkers checkers = tool::DefaultCheckers();
     checkers.push_back(std::make_shared<TapeChecker>());
     const ToolRun run = RunTool({QStringLiteral("check"), dir.path()}, checkers);
@@ -137,10 +137,10 @@ TEST(CheckCommand, EveryCheckerLooksAtTheFilesItClaims)
 TEST(CheckCommand, NamesEveryBadLineOfABroadcastFile)
 {
     QTemporaryDir dir;
-    const QByteArray good = platform::Cp932::fromUnicode(QStringLiteral("\"次は、駅前です。\",1,2\r\n"));
+    const QByteArray good = base::Cp932::fromUnicode(QStringLiteral("\"次は、駅前です。\",1,2\r\n"));
     ASSERT_TRUE(WriteAll(dir.filePath(QStringLiteral("1tp.csv")), good + good));
     ASSERT_TRUE(WriteAll(dir.filePath(QStringLiteral("2tp.csv")),
-                         good + "only text\r\n" + "\r\n" + platform::Cp932::fromUnicode(QStringLiteral("次は,1,70000\r\n"))
+                         good + "only text\r\n" + "\r\n" + base::Cp932::fromUnicode(QStringLiteral("次は,1,70000\r\n"))
                              + "\"\x82\",1,1\r\n"));
     ASSERT_TRUE(WriteAll(dir.filePath(QStringLiteral("3tp.csv")), QByteArray()));
     ASSERT_TRUE(WriteAll(dir.filePath(QStringLiteral("007tp.csv")), good));

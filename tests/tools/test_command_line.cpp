@@ -1,6 +1,6 @@
 // The real program: exit status and the help of every command.
 #include "ToolRun.h"
-#include "platform/AtomicFile.h"
+#include "base/AtomicFile.h"
 
 #include <QDir>
 #include <QProcess>
@@ -147,7 +147,7 @@ exit $status
     ASSERT_TRUE(p.waitForFinished(30000));
     const QString err = QString::fromUtf8(p.readAllStandardError());
     ASSERT_EQ(p.exitCode(), 1) << err.toStdString();
-    EXPECT_TRUE(err.contains(QStringLiteral("out.hy3: cannot be written: ") + platform::AtomicFile::reasonFor(ENOSPC)))
+    EXPECT_TRUE(err.contains(QStringLiteral("out.hy3: cannot be written: ") + base::AtomicFile::reasonFor(ENOSPC)))
         << err.toStdString();
     EXPECT_EQ(tooltest::ReadAll(dir.filePath(QStringLiteral("left.txt"))), QByteArray("out.hy3\n"));
 }

@@ -3,8 +3,8 @@
 
 #include "fare/Hy3Reader.h"
 #include "fare/Hy3Writer.h"
-#include "platform/AtomicFile.h"
-#include "platform/Cp932.h"
+#include "base/AtomicFile.h"
+#include "base/Cp932.h"
 
 #include <QDir>
 
@@ -68,7 +68,7 @@ std::vector<fare::Hy3Record> ShiftJisRoute()
     std::vector<fare::Hy3Record> records;
     for (int g = 1; g <= 301; ++g) {
         fare::Hy3Record r;
-        r.Name = platform::Cp932::fromUnicode(names[g % names.size()] + QString::number(g));
+        r.Name = base::Cp932::fromUnicode(names[g % names.size()] + QString::number(g));
         r.TicketNo = int16_t(g);
         for (int k = 0; k < fare::FareColumns; ++k)
             r.Fares[k] = int16_t((g * 7919 + k * 104729) % 65536 - 32768);
@@ -105,7 +105,7 @@ TEST_F(Hy3Commands, DumpThenBuildGivesBackA301RecordShiftJisFile)
 TEST_F(Hy3Commands, DumpWritesUtf8CsvWithQuotedNames)
 {
     fare::Hy3Record r;
-    r.Name = platform::Cp932::fromUnicode(QStringLiteral("\"港\"前,北口"));
+    r.Name = base::Cp932::fromUnicode(QStringLiteral("\"港\"前,北口"));
     r.TicketNo = 3;
     r.Fares[0] = 230;
     r.Fares[149] = -1;
@@ -176,9 +176,9 @@ TEST_F(Hy3Commands, BuildFillsMissingFieldsWithZeroAndSkipsTheHeader)
     ASSERT_EQ(run.status, 0) << run.err.toStdString();
     const fare::Hy3Content c = fare::Hy3Reader::ReadFile(path(QStringLiteral("out.hy3")));
     ASSERT_EQ(c.records.size(), 2u);
-    EXPECT_EQ(platform::Cp932::toUnicode(c.records[0].Name), QStringLiteral("駅前"));
+    EXPECT_EQ(base::Cp932::toUnicode(c.records[0].Name), QStringLiteral("駅前"));
     EXPECT_EQ(c.records[0].Fares, (std::array<int16_t, 150>{}));
-    EXPECT_EQ(platform::Cp932::toUnicode(c.records[1].Name), QStringLiteral("市役所\r\n前"));
+    EXPECT_EQ(base::Cp932::toUnicode(c.records[1].Name), QStringLiteral("市役所\r\n前"));
     EXPECT_EQ(c.records[1].TicketNo, 2);
     EXPECT_EQ(c.records[1].Fares[0], 170);
     EXPECT_EQ(c.records[1].Fares[1], 0);
@@ -234,7 +234,7 @@ TEST_F(Hy3Commands, BuildOntoAFullDiskFailsLoudlyAndKeepsTheOldFile)
     }
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(run.err.trimmed(), QStringLiteral("%1: cannot be written: %2")
-                                     .arg(path(QStringLiteral("out.hy3")), platform::AtomicFile::reasonFor(EFBIG)));
+                                     .arg(path(QStringLiteral("out.hy3")), base::AtomicFile::reasonFor(EFBIG)));
     EXPECT_EQ(ReadAll(path(QStringLiteral("out.hy3"))), old);
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), (QStringList{QStringLiteral("in.csv"), QStringLiteral("out.hy3")}));
 }

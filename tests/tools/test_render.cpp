@@ -4,7 +4,7 @@
 #include "731-tool/CommandTable.h"
 #include "731-tool/PanelRenderer.h"
 #include "731-tool/RenderCommand.h"
-#include "platform/AtomicFile.h"
+#include "base/AtomicFile.h"
 #include "ToolRun.h"
 #include "settings/frmOption.h"
 #include "settings/mdlIniIoEx.h"
@@ -129,7 +129,7 @@ TEST(Render, AFullDiskFailsLoudlyAndKeepsTheOldPicture)
     }
     EXPECT_EQ(status, 1);
     EXPECT_EQ(QString::fromStdString(stdErr.str()).trimmed(),
-              QStringLiteral("%1: cannot be written: %2").arg(out, platform::AtomicFile::reasonFor(EFBIG)));
+              QStringLiteral("%1: cannot be written: %2").arg(out, base::AtomicFile::reasonFor(EFBIG)));
     EXPECT_EQ(tooltest::ReadAll(out), old);
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("panel.png")});
 }

@@ -1,6 +1,6 @@
 #include "731-tool/FareCsv.h"
 
-#include "platform/Cp932.h"
+#include "base/Cp932.h"
 
 namespace tool {
 namespace {
@@ -20,7 +20,7 @@ QString FirstUnwritable(const QString &text)
     for (qsizetype i = 0; i < text.size(); ++i) {
         const qsizetype n = text[i].isHighSurrogate() && i + 1 < text.size() ? 2 : 1;
         const QString one = text.mid(i, n);
-        if (!platform::Cp932::canEncode(one)) {
+        if (!base::Cp932::canEncode(one)) {
             const QString code = QString::number(one.toUcs4().value(0), 16).toUpper();
             return QStringLiteral("'%1' (U+%2)").arg(one, code.rightJustified(4, u'0'));
         }
@@ -154,7 +154,7 @@ CsvRecord RecordFromCsv(const QStringList &fields)
     }
     const QString name = fields.value(0);
     bool writable = false;
-    r.record.Name = platform::Cp932::fromUnicode(name, &writable);
+    r.record.Name = base::Cp932::fromUnicode(name, &writable);
     if (!writable) {
         r.error = QStringLiteral("the name \"%1\" holds %2, which CP932 cannot write")
                       .arg(name, FirstUnwritable(name));

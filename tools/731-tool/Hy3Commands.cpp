@@ -4,7 +4,7 @@
 
 #include "fare/Hy3Reader.h"
 #include "fare/Hy3Writer.h"
-#include "platform/Cp932.h"
+#include "base/Cp932.h"
 
 #include <QFile>
 #include <QStringDecoder>
@@ -100,8 +100,8 @@ int DumpHy3(const QString &path, ToolIo &io)
     int g = 0;
     for (const fare::Hy3Record &r : content.records) {
         ++g;
-        const QString name = platform::Cp932::toUnicode(r.Name);
-        if (platform::Cp932::fromUnicode(name) != r.Name)
+        const QString name = base::Cp932::toUnicode(r.Name);
+        if (base::Cp932::fromUnicode(name) != r.Name)
             io.error(QStringLiteral("%1: warning: record %2: the name \"%3\" uses duplicate codes "
                                     "of CP932; hy3 build writes it with the standard codes")
                          .arg(path)

@@ -5,9 +5,9 @@
 #include "app/frmCtl.h"
 #include "controls/ChimeiCtl_DX.h"
 #include "controls/ScrollClock.h"
-#include "platform/AtomicFile.h"
-#include "platform/Clock.h"
-#include "platform/ui/MessagePresenter.h"
+#include "base/AtomicFile.h"
+#include "base/Clock.h"
+#include "ui/MessagePresenter.h"
 #include "settings/frmOption.h"
 #include "settings/mdlIniIoEx.h"
 
@@ -23,7 +23,7 @@ namespace tool {
 namespace {
 
 // Messages are collected, never shown.
-class CollectedMessages final : public platform::MessagePresenter
+class CollectedMessages final : public ui::MessagePresenter
 {
 public:
     Answer show(QWidget *, const QString &text, const QString &, Buttons buttons, Icon) override
@@ -69,14 +69,14 @@ PanelRendering RenderPanel(const PanelScene &scene)
             return {{}, QStringLiteral("%1: cannot be read: %2").arg(scene.settingsFile, settings.errorString())};
         // Nothing past the largest layout is a field.
         const QByteArray bytes = settings.read(settings::mdlIniIoEx::MaxFileSize);
-        const platform::AtomicFile::Result copied =
-            platform::AtomicFile::write(home.filePath(QStringLiteral("731.in4")), bytes);
+        const base::AtomicFile::Result copied =
+            base::AtomicFile::write(home.filePath(QStringLiteral("731.in4")), bytes);
         if (!copied.ok())
             return {{}, QStringLiteral("%1: cannot be copied: %2").arg(scene.settingsFile, copied.reason)};
     }
 
-    platform::SystemClock clock;
-    platform::NoWaitSleeper sleeper;
+    base::SystemClock clock;
+    base::NoWaitSleeper sleeper;
     CollectedMessages messages;
     ManualScrollClock scrollClock;
     app::AppServices services;

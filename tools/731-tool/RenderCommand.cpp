@@ -1,7 +1,7 @@
 #include "731-tool/RenderCommand.h"
 
 #include "731-tool/PanelRenderer.h"
-#include "platform/AtomicFile.h"
+#include "base/AtomicFile.h"
 
 #include <QApplication>
 #include <QBuffer>
@@ -140,7 +140,7 @@ int render(const QStringList &args, ToolIo &io, const QString &usage)
         io.error(QStringLiteral("%1: the picture cannot be encoded").arg(parsed.out));
         return ExitBadInput;
     }
-    const platform::AtomicFile::Result written = platform::AtomicFile::write(parsed.out, png);
+    const base::AtomicFile::Result written = base::AtomicFile::write(parsed.out, png);
     if (!written.ok()) {
         io.error(QStringLiteral("%1: cannot be written: %2").arg(parsed.out, written.reason));
         return ExitBadInput;

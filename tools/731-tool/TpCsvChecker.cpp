@@ -1,6 +1,6 @@
 #include "731-tool/TpCsvChecker.h"
 
-#include "platform/Cp932.h"
+#include "base/Cp932.h"
 #include "sound/BroadcastData.h"
 
 #include <QFile>
@@ -50,7 +50,7 @@ void TpCsvChecker::check(const QString &path, std::vector<Finding> &findings) co
             report(QStringLiteral("line %1: blank; every line must hold an announcement").arg(number));
             continue;
         }
-        if (!platform::Cp932::isValid(line)) {
+        if (!base::Cp932::isValid(line)) {
             report(QStringLiteral("line %1: bytes that are not Shift-JIS text").arg(number));
             continue;
         }
