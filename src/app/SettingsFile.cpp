@@ -38,7 +38,7 @@ settings::IniFileLocation location(const Forms &forms)
 
 void report(Forms &forms, const settings::IniStatus &status)
 {
-    forms.services().messages->show(&forms.console(), settings::mdlIniIoEx::errorMessage(status.code, status.description),
+    forms.services().messages->show(&forms.console(), status.message(),
                                     ui::MessagePresenter::applicationTitle(),
                                     ui::MessagePresenter::Buttons::Ok, ui::MessagePresenter::Icon::None);
 }

@@ -488,10 +488,10 @@ void frmCtl::Option4_Click(int16_t &index)
         // A picture that is no longer there leaves the panel as it is, without a word.
         if (mdl731_000::FileExists(path)) {
             const UserPicture loaded = UserPicture::load(path);
-            if (loaded.errorNumber == 0)
+            if (loaded.loaded())
                 panel.setPicture(loaded.picture);
             else
-                m_forms.services().messages->show(this, UserPicture::errorMessage(loaded.errorNumber),
+                m_forms.services().messages->show(this, UserPicture::errorMessage(loaded.error),
                                                   QStringLiteral("エラー"), MessagePresenter::Buttons::Ok,
                                                   MessagePresenter::Icon::Error);
         }

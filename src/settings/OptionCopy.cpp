@@ -11,11 +11,9 @@ namespace settings::OptionCopy {
 
 IniStatus invalidValue(const QString &control)
 {
-    IniStatus status;
-    status.kind = IniStatus::Kind::Failed;
-    status.code = InvalidPropertyValue;
-    status.description = QStringLiteral("プロパティの値が不正です。(%1)").arg(control);
-    return status;
+    using base::LegacyError;
+    return IniStatus::failure(LegacyError::InvalidPropertyValue,
+                              IniStatus::codeText(LegacyError::InvalidPropertyValue) + QStringLiteral("(%1)").arg(control));
 }
 
 int16_t optionValue(const QRadioButton *button)

@@ -18,7 +18,6 @@ namespace settings {
 // it; the caller stops applying settings there.
 namespace OptionCopy {
 
-constexpr int InvalidPropertyValue = 380;
 IniStatus invalidValue(const QString &control);
 
 // Option buttons: -1 selected, 0 not selected.
