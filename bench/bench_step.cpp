@@ -5,9 +5,8 @@
 #include "base/Clock.h"
 #include "base/Cp932.h"
 #include "ui/MessagePresenter.h"
-#include "settings/frmOption.h"
+#include "settings/Options.h"
 
-#include <QLineEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
@@ -54,7 +53,7 @@ static void DataStep(benchmark::State &state)
     services.programPath = dir.filePath(QStringLiteral("731"));
     app::Forms forms(services);
     forms.start();
-    forms.options().Text2[0]->setText(dir.path());
+    forms.options().change([&](settings::OptionRecords &r) { r.folder.FareDataDir = dir.path(); });
     app::frmCtl &console = forms.console();
     for (int k : {10, 1, 11, 1})
         console.CommandButton1[k]->click();

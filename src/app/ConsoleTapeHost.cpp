@@ -4,7 +4,7 @@
 #include "app/ModuleCalls.h"
 #include "app/frmCtl.h"
 #include "reslib/KBP4Res.h"
-#include "settings/frmOption.h"
+#include "settings/Options.h"
 
 #include <QGroupBox>
 #include <QPushButton>
@@ -45,7 +45,7 @@ void ConsoleTapeHost::playSoundFile(const QString &path, const QString &tag, boo
     app::playSoundFile(m_forms, path, tag, wait, 0);
 }
 
-QString ConsoleTapeHost::soundFile(int slot) const
+QString ConsoleTapeHost::soundFile(settings::SoundSlot slot) const
 {
     return m_forms.options().soundFile(slot);
 }

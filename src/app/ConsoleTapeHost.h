@@ -17,7 +17,7 @@ public:
     void setTapeGroupCaption(const QString &caption) override;
     void setTapeButtonEnabled(TapeButton button, bool enabled) override;
     void playSoundFile(const QString &path, const QString &tag, bool wait) override;
-    QString soundFile(int slot) const override;
+    QString soundFile(settings::SoundSlot slot) const override;
     bool preSoundAlways() const override;
     bool preSoundWaits() const override;
     QString osName() const override;

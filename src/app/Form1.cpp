@@ -12,10 +12,8 @@
 #include "base/Clock.h"
 #include "base/Twips.h"
 #include "ui/WindowShape.h"
-#include "settings/ColorButton.h"
+#include "settings/SetProp.h"
 #include "settings/frmOption.h"
-
-#include <QCheckBox>
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -135,15 +133,13 @@ void Form1::Form_Load()
     for (int i = 1; i <= 30; ++i)
         Degit[i]->setValue(0);
 
-    settings::frmOption &options = m_forms.options();
-    options.Check1->setChecked(true);
-    options.Command5[0]->setBackColor(0xFFFFFF);
-    options.Command5[1]->setBackColor(0xC0FFC0);
-    options.Command5[2]->setBackColor(0xC0FFC0);
+    // The options window is loaded here, hidden, as the original's start-up defaults load it.
+    m_forms.optionsWindow();
+    m_forms.options().setStartUpDefaults();
     imgRes[1] = imgRes[0];
     imgRes[2] = imgRes[0];
     setPicture(imgRes[0]);
-    options.SetProp();
+    settings::SetProp(m_forms.options(), m_forms);
 
     frmCtl &console = m_forms.console();
     console.show();

@@ -4,6 +4,7 @@
 #include "app/Form1.h"
 #include "app/frmCtl.h"
 #include "app/mdl731_000.h"
+#include "base/Clock.h"
 #include "speech/TextToSpeech.h"
 #include "reslib/KBP4Res.h"
 #include "settings/frmOption.h"
@@ -13,14 +14,23 @@
 
 namespace app {
 
-Forms::Forms(AppServices services) : m_services(std::move(services)) {}
+namespace {
+
+QDate today(const AppServices &services)
+{
+    return services.clock ? services.clock->now().date() : QDate::currentDate();
+}
+
+} // namespace
+
+Forms::Forms(AppServices services) : m_services(std::move(services)), m_options(today(m_services)) {}
 
 Forms::~Forms()
 {
     // Plug-in calls after this are no longer this run's to mark.
     reslib::SetPluginCrashFolder(QString());
     m_tape.reset();
-    m_options.reset();
+    m_optionsWindow.reset();
     m_console.reset();
     m_panel.reset();
 }
@@ -48,11 +58,11 @@ frmCtl &Forms::console()
     return *m_console;
 }
 
-settings::frmOption &Forms::options()
+settings::frmOption &Forms::optionsWindow()
 {
-    if (!m_options)
-        m_options = std::make_unique<settings::frmOption>(*this, *m_services.clock);
-    return *m_options;
+    if (!m_optionsWindow)
+        m_optionsWindow = std::make_unique<settings::frmOption>(m_options, *this);
+    return *m_optionsWindow;
 }
 
 sound::mdlM_Tape &Forms::tape()

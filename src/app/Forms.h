@@ -8,6 +8,7 @@ class mdlM_Tape;
 class TapeHost;
 } // namespace sound
 #include "settings/IniSession.h"
+#include "settings/Options.h"
 #include "settings/PanelHost.h"
 
 #include <memory>
@@ -37,9 +38,12 @@ public:
 
     Form1 &panel();
     frmCtl &console();
-    settings::frmOption &options();
+    settings::frmOption &optionsWindow();
     bool consoleLoaded() const { return m_console != nullptr; }
-    bool optionsLoaded() const { return m_options != nullptr; }
+    bool optionsWindowLoaded() const { return m_optionsWindow != nullptr; }
+
+    // The options, for the whole run: the options window shows them, everything else reads them.
+    settings::Options &options() { return m_options; }
 
     const AppServices &services() const { return m_services; }
     // The loaded route: fare table and route state, for the whole run.
@@ -64,12 +68,13 @@ public:
 private:
     AppServices m_services;
     fare::RouteState m_route;
+    settings::Options m_options;
     settings::IniSession m_settingsSession;
     std::unique_ptr<sound::TapeHost> m_tapeHost;
     std::unique_ptr<sound::mdlM_Tape> m_tape;
     std::unique_ptr<Form1> m_panel;
     std::unique_ptr<frmCtl> m_console;
-    std::unique_ptr<settings::frmOption> m_options;
+    std::unique_ptr<settings::frmOption> m_optionsWindow;
 };
 
 } // namespace app

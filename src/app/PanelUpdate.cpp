@@ -8,7 +8,7 @@
 #include "controls/ChimeiCtl_DX.h"
 #include "controls/M_Degit.h"
 #include "fare/FareDisplay.h"
-#include "settings/frmOption.h"
+#include "settings/Options.h"
 
 #include <QCheckBox>
 #include <QCoreApplication>
@@ -21,11 +21,9 @@
 namespace app::PanelUpdate {
 namespace {
 
-// A cell list position p addresses fare cell p + 1; no selection addresses cell 0, which is
-// not one of the thirty and shows nothing.
-controls::M_Degit *infoCell(Form1 &panel, int listIndex)
+// No selection addresses cell 0, which is not one of the thirty and shows nothing.
+controls::M_Degit *infoCell(Form1 &panel, int cell)
 {
-    const int cell = listIndex + 1;
     return (cell >= 0 && cell <= 30) ? panel.Degit[cell] : panel.Degit[0];
 }
 
@@ -45,20 +43,19 @@ void showFares(Forms &forms, int16_t n)
 void showInformationDigits(Forms &forms, int16_t n)
 {
     Form1 &panel = forms.panel();
-    const settings::frmOption &options = forms.options();
+    const settings::Options &options = forms.options();
     const fare::RouteState &route = forms.route();
     const fare::FareRow &row = route.Table().Row(n);
 
     if (const auto d = options.stopOrderDigit(); d.use)
-        infoCell(panel, d.cellIndex)->setValue(options.stopOrderFromZero() ? n - 1 : int(n));
+        infoCell(panel, d.cell)->setValue(options.stopOrderFromZero() ? n - 1 : int(n));
     if (const auto d = options.ticketNoDigit(); d.use)
-        infoCell(panel, d.cellIndex)->setValue(int(row.TicketNo));
+        infoCell(panel, d.cell)->setValue(int(row.TicketNo));
     if (const auto d = options.routeNoDigit(); d.use)
-        infoCell(panel, d.cellIndex)->setValue(controls::DegitValue(route.RouteNo()));
+        infoCell(panel, d.cell)->setValue(controls::DegitValue(route.RouteNo()));
     if (const auto d = options.columnDigit(); d.use) {
-        const int column = options.columnDigitColumnIndex();
-        if (column >= 0)
-            infoCell(panel, d.cellIndex)->setValue(int(row.Fare(column + 1)));
+        if (const std::optional<int> column = options.columnDigitColumn())
+            infoCell(panel, d.cell)->setValue(int(row.Fare(*column)));
     }
 }
 
@@ -83,14 +80,15 @@ void showStopName(Forms &forms, int16_t n)
 // column of the new stop.
 QString stepSound(Forms &forms)
 {
-    const settings::frmOption &options = forms.options();
+    const settings::Options &options = forms.options();
     if (options.stepSoundAlways())
-        return options.soundFile(7);
-    const int column = options.stepSoundColumnIndex();
-    if (column < 0)
+        return options.soundFile(settings::SoundSlot::Step);
+    const std::optional<int> column = options.stepSoundColumn();
+    if (!column)
         return {};
-    const auto slot = fare::StepSoundSlot(forms.route().Current().Fare(column + 1));
-    return slot ? options.soundFile(*slot) : QString();
+    // The column's values 1 to 3 choose the boxes of slots 8 to 10.
+    const auto slot = fare::StepSoundSlot(forms.route().Current().Fare(*column));
+    return slot ? options.soundFile(static_cast<settings::SoundSlot>(*slot)) : QString();
 }
 
 } // namespace

@@ -10,7 +10,7 @@
 #include "fare/RouteSetting.h"
 #include "base/Clock.h"
 #include "ui/MessagePresenter.h"
-#include "settings/frmOption.h"
+#include "settings/Options.h"
 #include "ticket/mdlSeiriken.h"
 
 #include <QCoreApplication>
@@ -26,9 +26,9 @@ constexpr int RouteDigits = 5;
 constexpr int SectionDigits = 3;
 constexpr int LampTestMs = 3000;
 
-// The sounds of route entry: slot 0 for route setting and the section lists, slot 1 for the
-// keypad and the route lists; never waited for.
-void playEntrySound(Forms &forms, int slot)
+// The sounds of route entry: the route-setting sound for route setting and the section lists,
+// the reset sound for the keypad and the route lists; never waited for.
+void playEntrySound(Forms &forms, settings::SoundSlot slot)
 {
     playSoundFile(forms, forms.options().soundFile(slot), QStringLiteral("S1"), false, 0);
 }
@@ -77,7 +77,7 @@ void lampTest(Forms &forms)
 void keypadKey(Forms &forms, int k)
 {
     frmCtl &console = forms.console();
-    playEntrySound(forms, 1);
+    playEntrySound(forms, settings::SoundSlot::Reset);
     if (k >= 0 && k <= 9) {
         QLabel *display = console.KeypadRoute ? console.Label2[0] : console.Label2[2];
         const int limit = console.KeypadRoute ? RouteDigits : SectionDigits;
@@ -94,21 +94,21 @@ void keypadKey(Forms &forms, int k)
 
 void routeDigitChosen(Forms &forms)
 {
-    playEntrySound(forms, 1);
+    playEntrySound(forms, settings::SoundSlot::Reset);
 }
 
 void sectionDigitChosen(Forms &forms)
 {
-    playEntrySound(forms, 0);
+    playEntrySound(forms, settings::SoundSlot::RouteSetting);
 }
 
 void setRoute(Forms &forms, int frame)
 {
     frmCtl &console = forms.console();
-    const settings::frmOption &options = forms.options();
+    const settings::Options &options = forms.options();
     const QString fareFolder = options.fareDataFolder();
     const QString broadcastFolder = fare::FolderWithSeparator(options.broadcastDataFolder());
-    playEntrySound(forms, 0);
+    playEntrySound(forms, settings::SoundSlot::RouteSetting);
 
     fare::RouteRequest request;
     request.fareFolder = fareFolder;

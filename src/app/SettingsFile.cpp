@@ -8,6 +8,7 @@
 #include "ui/MessagePresenter.h"
 #include "reslib/KBP4Res.h"
 #include "settings/IniFileLocation.h"
+#include "settings/SetProp.h"
 #include "settings/frmOption.h"
 #include "settings/mdlIniIoEx.h"
 
@@ -38,7 +39,7 @@ settings::IniFileLocation location(const Forms &forms)
 
 void report(Forms &forms, const settings::IniStatus &status)
 {
-    forms.services().messages->show(&forms.console(), settings::mdlIniIoEx::errorMessage(status.code, status.description),
+    forms.services().messages->show(&forms.console(), status.message(),
                                     ui::MessagePresenter::applicationTitle(),
                                     ui::MessagePresenter::Buttons::Ok, ui::MessagePresenter::Icon::None);
 }
@@ -111,12 +112,9 @@ settings::IniRecords gather(Forms &forms)
 {
     settings::IniRecords records;
     readCells(forms, records);
-    settings::frmOption &options = forms.options();
-    options.GetOptionInfo(records);
+    forms.options().GetOptionInfo(records);
     forms.console().GetCtrlDataInfo(records.ctrlData);
     forms.panel().GetFormInfo(records.form);
-    for (int i = 0; i < settings::CustomColorCount; ++i)
-        records.customColors[i] = static_cast<settings::OleColor>(options.CustomColors[i]);
     return records;
 }
 
@@ -142,18 +140,14 @@ void LoadIniInfo(Forms &forms)
         return;
     }
     const settings::IniRecords &records = loaded.records;
-    settings::frmOption &options = forms.options();
-    for (int i = 0; i < settings::CustomColorCount; ++i)
-        options.CustomColors[i] = static_cast<int32_t>(records.customColors[i]);
-
     applyCells(forms, records);
     applyStopNameDisplay(forms, records.chimei);
-    // A refused value keeps what start-up gave its control, and everything after it is still
-    // applied: one bad field no longer costs the settings that follow it.
-    const settings::IniStatus optionsRefused = options.SetOptionInfo(records);
+    // A refused value keeps what start-up gave it, and everything after it is still applied:
+    // one bad field no longer costs the settings that follow it.
+    const settings::IniStatus optionsRefused = forms.optionsWindow().SetOptionInfo(records);
     const settings::IniStatus consoleRefused = forms.console().SetCtrlDataInfo(records.ctrlData);
     forms.panel().SetFormInfo(records.form);
-    options.SetProp();
+    settings::SetProp(forms.options(), forms);
     const settings::IniStatus &refused = optionsRefused.ok() ? consoleRefused : optionsRefused;
     if (!refused.ok()) {
         session.noteRefused();

@@ -4,65 +4,58 @@
 #include <QImageReader>
 
 namespace app {
-namespace {
 
-constexpr int FileNotFound = 53;
-constexpr int PathFileAccessError = 75;
-constexpr int DeviceIOError = 57;
-constexpr int InvalidPicture = 481;
-constexpr int OutOfMemory = 7;
-
-} // namespace
+using base::LegacyError;
 
 UserPicture UserPicture::load(const QString &path)
 {
     const QFileInfo info(path);
     if (!info.exists())
-        return {{}, FileNotFound};
+        return {{}, LegacyError::FileNotFound};
     if (!info.isFile() || !info.isReadable())
-        return {{}, PathFileAccessError};
+        return {{}, LegacyError::PathFileAccessError};
 
     QImageReader reader(path);
     reader.setDecideFormatFromContent(true);
     const QByteArray format = reader.format().toLower();
     if (format != "bmp" && format != "gif" && format != "jpeg" && format != "jpg")
-        return {{}, InvalidPicture};
+        return {{}, LegacyError::InvalidPicture};
     const QImage image = reader.read();
     if (image.isNull()) {
         switch (reader.error()) {
         case QImageReader::FileNotFoundError:
-            return {{}, FileNotFound};
+            return {{}, LegacyError::FileNotFound};
         case QImageReader::DeviceError:
-            return {{}, DeviceIOError};
+            return {{}, LegacyError::DeviceIoError};
         default:
-            return {{}, InvalidPicture};
+            return {{}, LegacyError::InvalidPicture};
         }
     }
     QPixmap pixmap = QPixmap::fromImage(image);
     if (pixmap.isNull())
-        return {{}, OutOfMemory};
-    return {pixmap, 0};
+        return {{}, LegacyError::OutOfMemory};
+    return {pixmap, LegacyError::None};
 }
 
-QString UserPicture::errorMessage(int errorNumber)
+QString UserPicture::errorMessage(LegacyError error)
 {
-    QString text = QStringLiteral("エラーです。\r\n\r\nエラーコード：") + QString::number(errorNumber);
-    switch (errorNumber) {
-    case 7:
-    case 28:
-    case 51:
+    QString text = QStringLiteral("エラーです。\r\n\r\nエラーコード：") + QString::number(base::number(error));
+    switch (error) {
+    case LegacyError::OutOfMemory:
+    case LegacyError::OutOfStackSpace:
+    case LegacyError::InternalError:
         text += QStringLiteral("　内部的なエラーです。あおば交通へ報告してください。エラー場所：frmCtl.Option4_Click()");
         break;
-    case 53:
-    case 75:
-    case 76:
+    case LegacyError::FileNotFound:
+    case LegacyError::PathFileAccessError:
+    case LegacyError::PathNotFound:
         text += QStringLiteral("　画像ファイルが見つからないか、指定している場所が不正です。");
         break;
-    case 57:
-    case 68:
+    case LegacyError::DeviceIoError:
+    case LegacyError::DeviceUnavailable:
         text += QStringLiteral("　デバイスエラーもしくは準備が出来ていません。");
         break;
-    case 481:
+    case LegacyError::InvalidPicture:
         text += QStringLiteral("　指定した画像の内容が不正です。この部分では扱えません。");
         break;
     default:

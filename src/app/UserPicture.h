@@ -1,5 +1,7 @@
 #pragma once
 
+#include "base/LegacyError.h"
+
 #include <QPixmap>
 #include <QString>
 
@@ -10,11 +12,13 @@ namespace app {
 struct UserPicture
 {
     QPixmap picture;
-    int errorNumber = 0; // 0 when loaded
+    base::LegacyError error = base::LegacyError::None;
+
+    bool loaded() const { return error == base::LegacyError::None; }
 
     static UserPicture load(const QString &path);
     // The message the backlight switch shows for an error number.
-    static QString errorMessage(int errorNumber);
+    static QString errorMessage(base::LegacyError error);
 };
 
 } // namespace app

@@ -16,8 +16,10 @@
 #include "ui/MessagePresenter.h"
 #include "ui/WindowShape.h"
 #include "reslib/KBP4Res.h"
+#include "settings/ControlValues.h"
 #include "settings/IniRecords.h"
-#include "settings/OptionCopy.h"
+#include "settings/Options.h"
+#include "settings/ValueRules.h"
 #include "settings/frmOption.h"
 #include "sound/mdlM_Tape.h"
 #include "ticket/mdlSeiriken.h"
@@ -233,7 +235,9 @@ void frmCtl::createSteppingControls()
     Check2->setObjectName(QStringLiteral("Check2"));
     Check2->setGeometry(5, 3, 90, 18);
     const QString captions[2] = {QStringLiteral("ｽｸﾛｰﾙ速度"), QStringLiteral("ｽｸﾛｰﾙ間隔")};
-    const int ranges[2][2] = {{1, 2000}, {0, 3000}};
+    using settings::ValueRules;
+    const int ranges[2][2] = {{ValueRules::ScrollSpeedLowest, ValueRules::ScrollSpeedHighest},
+                              {ValueRules::ScrollWaitLowest, ValueRules::ScrollWaitHighest}};
     for (int i = 0; i < 2; ++i) {
         const int y = 22 + i * 29;
         makeLabel(Frame6, captions[i], QRect(5, y, 60, 14));
@@ -382,7 +386,7 @@ void frmCtl::MnuHideCopy_Click()
 
 ticket::PreviewOptions frmCtl::SeirikenPreviewOptions() const
 {
-    const settings::frmOption &options = m_forms.options();
+    const settings::Options &options = m_forms.options();
     ticket::PreviewOptions preview;
     preview.use = options.ticketPreviewEnabled();
     preview.pluginFile = options.ticketPluginFile();
@@ -479,19 +483,20 @@ void frmCtl::Option4_Click(int16_t &index)
 {
     if (index < 0 || index > 2)
         return;
-    settings::frmOption &options = m_forms.options();
+    const settings::Options &options = m_forms.options();
+    const auto state = static_cast<settings::Backlight>(index);
     Form1 &panel = m_forms.panel();
-    const base::OleColor colour = options.ticketNumberColor(index);
+    const base::OleColor colour = options.ticketNumberColor(state);
 
-    if (options.panelsIndividual() && options.userPanelChosen(index)) {
-        const QString path = options.userPanelFile(index);
+    if (options.panelsIndividual() && options.userPanelChosen(state)) {
+        const QString path = options.userPanelFile(state);
         // A picture that is no longer there leaves the panel as it is, without a word.
         if (mdl731_000::FileExists(path)) {
             const UserPicture loaded = UserPicture::load(path);
-            if (loaded.errorNumber == 0)
+            if (loaded.loaded())
                 panel.setPicture(loaded.picture);
             else
-                m_forms.services().messages->show(this, UserPicture::errorMessage(loaded.errorNumber),
+                m_forms.services().messages->show(this, UserPicture::errorMessage(loaded.error),
                                                   QStringLiteral("エラー"), MessagePresenter::Buttons::Ok,
                                                   MessagePresenter::Icon::Error);
         }
@@ -519,28 +524,29 @@ void frmCtl::GetCtrlDataInfo(settings::CtrlDataInfo &info) const
     info.LateNight = static_cast<int16_t>(settings::checkValue(Check2));
 }
 
-settings::IniStatus frmCtl::SetCtrlDataInfo(const settings::CtrlDataInfo &info)
+settings::IniStatus frmCtl::SetCtrlDataInfo(const settings::CtrlDataInfo &stored)
 {
-    using namespace settings::OptionCopy;
     // A position on no screen (another monitor, a damaged file) would leave the console where
     // no one can reach it.
-    move(m_placement.stored(QPoint(info.CtlLeft, info.CtlTop), windowFrame(), windowFrameMargins(),
+    move(m_placement.stored(QPoint(stored.CtlLeft, stored.CtlTop), windowFrame(), windowFrameMargins(),
                             ScreenFit::screenAreas()));
-    // A value equal to the bar's own changes nothing, so the display keeps its defaults then.
-    // A refused value leaves its control as it was; the values after it still apply.
-    settings::IniStatus firstRefusal;
-    auto note = [&firstRefusal](const settings::IniStatus &status) {
-        if (!status.ok() && firstRefusal.ok())
-            firstRefusal = status;
-    };
-    for (const auto &[bar, value] : {std::pair{0, info.ScrollSpeed}, std::pair{1, info.ScrollWait}})
-        note(setScrollValue(HScroll1[bar], static_cast<int16_t>(value)));
+    // A value its control cannot take leaves the control as it was; the values after it still
+    // apply. A value equal to the bar's own changes nothing, so the display keeps its defaults then.
+    settings::IniRecords taken;
+    settings::IniRecords current;
+    taken.ctrlData = stored;
+    GetCtrlDataInfo(current.ctrlData);
+    const settings::IniStatus refused =
+        settings::ValueRules::keepAcceptable(taken, current, settings::ValueRules::console());
+    const settings::CtrlDataInfo &info = taken.ctrlData;
+    HScroll1[0]->setValue(static_cast<int16_t>(info.ScrollSpeed));
+    HScroll1[1]->setValue(static_cast<int16_t>(info.ScrollWait));
     EntryMode = info.EntryMode;
-    for (const auto &[box, value] : {std::pair{Check4, info.PreviewOpen}, std::pair{Check2, info.LateNight}})
-        note(setCheck(box, value));
+    settings::setCheckValue(Check4, info.PreviewOpen);
+    settings::setCheckValue(Check2, info.LateNight);
     if (EntryMode == 0 || EntryMode == 1)
         Frame1_DblClick(EntryMode);
-    return firstRefusal;
+    return refused;
 }
 
 QString frmCtl::currentStopName() const
@@ -627,7 +633,7 @@ void frmCtl::Command4_Click()
     Form1 &panel = m_forms.panel();
     panel.setEnabled(false);
     setEnabled(false);
-    m_forms.options().exec();
+    m_forms.optionsWindow().exec();
     panel.setEnabled(true);
     setEnabled(true);
     panel.ChimeiCtl->SetChimei(QString());

@@ -10,8 +10,11 @@ ColorButton::ColorButton(QWidget *parent) : QPushButton(parent) {}
 
 void ColorButton::setBackColor(base::OleColor color)
 {
+    if (color == m_color)
+        return;
     m_color = color;
     update();
+    emit backColorChanged(color);
 }
 
 void ColorButton::paintEvent(QPaintEvent *)

@@ -6,7 +6,7 @@
 
 namespace settings {
 
-// A button that holds a colour as its face colour; the options keep their colours this way.
+// A button that shows a colour as its face colour; the colour options are chosen with these.
 class ColorButton : public QPushButton
 {
     Q_OBJECT
@@ -16,6 +16,9 @@ public:
 
     base::OleColor BackColor() const { return m_color; }
     void setBackColor(base::OleColor color);
+
+signals:
+    void backColorChanged(base::OleColor color);
 
 protected:
     void paintEvent(QPaintEvent *event) override;

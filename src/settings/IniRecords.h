@@ -12,10 +12,11 @@ namespace settings {
 
 using base::OleColor;
 
-// The staging records of the settings file. Field names follow the file's record layout; the
-// windows copy their controls into these just before a save and out of them after a load.
-// Check boxes hold 0/1 (2 is grey), option buttons -1/0, drop-down lists a 0-based index or -1.
-// Defaults are the state of the controls when no settings file has been read.
+// The records of the settings file. Field names follow the file's record layout. The options
+// model keeps the option records for the whole run; the console and the panel copy their state
+// into theirs just before a save and out of them after a load. Check boxes hold 0/1 (2 is
+// grey), option buttons -1/0, drop-down lists a 0-based index or -1. Defaults are the state of
+// the program when no settings file has been read.
 
 // Options page "運賃データと放送用データ".
 struct FolderInfo
@@ -110,8 +111,8 @@ struct SoundInfo
     bool operator==(const SoundInfo &) const = default;
 };
 
-// Options page "整理券プレビュー". FixedDate starts as the day the options window is first
-// loaded; that day comes from the caller's clock (see IniRecords::initial).
+// Options page "整理券プレビュー". FixedDate starts as the day the program starts; that day
+// comes from the caller's clock (see IniRecords::initial and the Options constructor).
 struct SeirikenInfo
 {
     int16_t UseSeiriPrev = 0;

@@ -2,42 +2,45 @@
 
 namespace settings {
 
-IniStatus IniStatus::missingFile(Code code, const QString &description)
+using base::LegacyError;
+
+IniStatus IniStatus::missingFile(LegacyError code, const QString &description)
 {
     return IniStatus{Kind::Missing, code, description};
 }
 
-IniStatus IniStatus::failure(Code code, const QString &description)
+IniStatus IniStatus::failure(LegacyError code, const QString &description)
 {
     return IniStatus{Kind::Failed, code, description};
 }
 
-QString IniStatus::codeText(Code code)
+QString IniStatus::codeText(LegacyError code)
 {
     switch (code) {
-    case NoError:
-        return QString();
-    case ValueTooLong:
+    case LegacyError::InvalidCall:
         return QStringLiteral("設定値が長すぎるため保存できません。");
-    case BadFileName:
+    case LegacyError::BadFileName:
         return QStringLiteral("ファイル名が不正です。");
-    case FileNotFound:
+    case LegacyError::FileNotFound:
         return QStringLiteral("ファイルが見つかりません。");
-    case DeviceIoError:
+    case LegacyError::DeviceIoError:
         return QStringLiteral("デバイス I/O エラーです。");
-    case DiskFull:
+    case LegacyError::DiskFull:
         return QStringLiteral("ディスクの空き容量が不足しています。");
-    case PermissionDenied:
+    case LegacyError::PermissionDenied:
         return QStringLiteral("書き込みできません。");
-    case PathAccessError:
+    case LegacyError::PathFileAccessError:
         return QStringLiteral("パス名が無効です。");
+    case LegacyError::InvalidPropertyValue:
+        return QStringLiteral("プロパティの値が不正です。");
+    default:
+        return QString();
     }
-    return QString();
 }
 
-QString IniStatus::errorMessage(int code, const QString &description)
+QString IniStatus::errorMessage(LegacyError code, const QString &description)
 {
-    return QStringLiteral("エラー Code:") + QString::number(code) + QStringLiteral("\r\n")
+    return QStringLiteral("エラー Code:") + QString::number(base::number(code)) + QStringLiteral("\r\n")
            + QStringLiteral("内容:") + description;
 }
 

@@ -16,7 +16,9 @@
 namespace settings {
 namespace {
 
-QString describe(IniStatus::Code code, const QString &path, const QString &detail = QString())
+using base::LegacyError;
+
+QString describe(LegacyError code, const QString &path, const QString &detail = QString())
 {
     QString text = IniStatus::codeText(code) + QLatin1Char(' ') + QDir::toNativeSeparators(path);
     if (!detail.isEmpty())
@@ -24,45 +26,45 @@ QString describe(IniStatus::Code code, const QString &path, const QString &detai
     return text;
 }
 
-IniStatus::Code codeFor(QFileDevice::FileError error)
+LegacyError codeFor(QFileDevice::FileError error)
 {
     switch (error) {
     case QFileDevice::ResourceError:
-        return IniStatus::DiskFull;
+        return LegacyError::DiskFull;
     case QFileDevice::PermissionsError:
-        return IniStatus::PermissionDenied;
+        return LegacyError::PermissionDenied;
     case QFileDevice::OpenError:
     case QFileDevice::RenameError:
-        return IniStatus::PathAccessError;
+        return LegacyError::PathFileAccessError;
     default:
-        return IniStatus::DeviceIoError;
+        return LegacyError::DeviceIoError;
     }
 }
 
 IniStatus fileFailure(const QFileDevice &file, const QString &path)
 {
-    const IniStatus::Code code = codeFor(file.error());
+    const LegacyError code = codeFor(file.error());
     return IniStatus::failure(code, describe(code, path, base::FileErrorText::of(file.error(), path)));
 }
 
-IniStatus::Code codeFor(int error)
+LegacyError codeFor(int error)
 {
     switch (error) {
     case ENOSPC:
     case EFBIG:
     case EDQUOT:
-        return IniStatus::DiskFull;
+        return LegacyError::DiskFull;
     case EACCES:
     case EPERM:
     case EROFS:
-        return IniStatus::PermissionDenied;
+        return LegacyError::PermissionDenied;
     case ENOENT:
     case ENOTDIR:
     case EISDIR:
     case ENAMETOOLONG:
-        return IniStatus::PathAccessError;
+        return LegacyError::PathFileAccessError;
     default:
-        return IniStatus::DeviceIoError;
+        return LegacyError::DeviceIoError;
     }
 }
 
@@ -97,10 +99,10 @@ IniStatus mdlIniIoEx::save(const IniRecords &records, const QString &path)
     QString overlongField;
     const QByteArray bytes = encode(records, &overlongField);
     if (!overlongField.isEmpty())
-        return IniStatus::failure(IniStatus::ValueTooLong,
-                                  IniStatus::codeText(IniStatus::ValueTooLong) + QLatin1Char(' ') + overlongField);
+        return IniStatus::failure(LegacyError::InvalidCall,
+                                  IniStatus::codeText(LegacyError::InvalidCall) + QLatin1Char(' ') + overlongField);
     if (path.isEmpty())
-        return IniStatus::failure(IniStatus::BadFileName, IniStatus::codeText(IniStatus::BadFileName));
+        return IniStatus::failure(LegacyError::BadFileName, IniStatus::codeText(LegacyError::BadFileName));
 
     return writeFile(path, bytes);
 }
@@ -109,11 +111,11 @@ IniStatus mdlIniIoEx::writeFile(const QString &path, const QByteArray &bytes)
 {
     const QString folder = QFileInfo(path).absolutePath();
     if (!QDir().mkpath(folder))
-        return IniStatus::failure(IniStatus::PathAccessError, describe(IniStatus::PathAccessError, folder));
+        return IniStatus::failure(LegacyError::PathFileAccessError, describe(LegacyError::PathFileAccessError, folder));
     const base::AtomicFile::Result written = base::AtomicFile::write(path, bytes);
     if (written.ok())
         return IniStatus::success();
-    const IniStatus::Code code = codeFor(written.error);
+    const LegacyError code = codeFor(written.error);
     return IniStatus::failure(code, describe(code, path, base::FileErrorText::ofSystemError(written.error)));
 }
 
@@ -122,11 +124,11 @@ IniLoadResult mdlIniIoEx::load(const QString &path, const IniRecords &base)
     IniLoadResult result;
     result.records = base;
     if (path.isEmpty()) {
-        result.status = IniStatus::missingFile(IniStatus::BadFileName, IniStatus::codeText(IniStatus::BadFileName));
+        result.status = IniStatus::missingFile(LegacyError::BadFileName, IniStatus::codeText(LegacyError::BadFileName));
         return result;
     }
     if (!QFileInfo::exists(path)) {
-        result.status = IniStatus::missingFile(IniStatus::FileNotFound, describe(IniStatus::FileNotFound, path));
+        result.status = IniStatus::missingFile(LegacyError::FileNotFound, describe(LegacyError::FileNotFound, path));
         return result;
     }
     QFile file(path);
@@ -142,7 +144,7 @@ IniLoadResult mdlIniIoEx::load(const QString &path, const IniRecords &base)
     }
     // An empty file holds nothing at all, as when a save was cut off before its first byte.
     if (bytes.isEmpty()) {
-        result.status = IniStatus::missingFile(IniStatus::FileNotFound, describe(IniStatus::FileNotFound, path));
+        result.status = IniStatus::missingFile(LegacyError::FileNotFound, describe(LegacyError::FileNotFound, path));
         return result;
     }
     result.bytes = bytes;

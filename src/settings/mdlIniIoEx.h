@@ -63,12 +63,6 @@ public:
 
     // Every field keyed by its record and field name, as indented JSON (UTF-8).
     static QByteArray dumpJson(const IniRecords &records, int16_t cellCount = DegitCellCount);
-
-    // "エラー Code:" n CR LF "内容:" description.
-    static QString errorMessage(int code, const QString &description)
-    {
-        return IniStatus::errorMessage(code, description);
-    }
 };
 
 } // namespace settings

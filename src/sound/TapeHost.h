@@ -1,12 +1,14 @@
 #pragma once
 
+#include "settings/Options.h"
+
 #include <QString>
 
 namespace sound {
 
 // What the announcement tape needs from the console it sits on. The tape knows no windows:
 // the console answers for its group box and buttons, plays sounds through PlaySoundFile and
-// reads the options from the options dialog at the moment they are asked for.
+// reads the options from the options model at the moment they are asked for.
 class TapeHost
 {
 public:
@@ -22,8 +24,9 @@ public:
     // PlaySoundFile(path, tag, wait, 0): returns once the sound has ended when `wait` is set.
     virtual void playSoundFile(const QString &path, const QString &tag, bool wait) = 0;
 
-    // The file of sound slot `slot` (txtSelectSound(slot)); the tape asks for slots 3 to 6.
-    virtual QString soundFile(int slot) const = 0;
+    // The file of a sound slot of the options; the tape asks for the sounds before an
+    // announcement.
+    virtual QString soundFile(settings::SoundSlot slot) const = 0;
     // Option2(2) "常に右記のサウンドを鳴らす" of the pre-broadcast sound is selected.
     virtual bool preSoundAlways() const = 0;
     // Option7(0) "同期再生(サウンドが完全に再生された後で放送開始)" is selected.

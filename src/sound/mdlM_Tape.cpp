@@ -87,7 +87,8 @@ void mdlM_Tape::TapeNext()
         TapePos = TapeCount;
         return;
     }
-    const int slot = m_host.preSoundAlways() ? 3 : slotForFlag(EntrySoundFlag(TapePos));
+    const std::optional<settings::SoundSlot> slot =
+        m_host.preSoundAlways() ? settings::SoundSlot::BeforeAnnouncement : slotForFlag(EntrySoundFlag(TapePos));
     playPreBroadcastSound(slot, QStringLiteral("S3"));
     AnnounceEntry(TapePos);
 }
@@ -104,16 +105,26 @@ void mdlM_Tape::TapeBack()
     AnnounceEntry(TapePos);
 }
 
-int mdlM_Tape::slotForFlag(int16_t soundFlag)
+std::optional<settings::SoundSlot> mdlM_Tape::slotForFlag(int16_t soundFlag)
 {
-    return soundFlag >= 1 && soundFlag <= 3 ? 3 + soundFlag : -1;
+    using settings::SoundSlot;
+    switch (soundFlag) {
+    case 1:
+        return SoundSlot::BeforeAnnouncementFlag1;
+    case 2:
+        return SoundSlot::BeforeAnnouncementFlag2;
+    case 3:
+        return SoundSlot::BeforeAnnouncementFlag3;
+    default:
+        return std::nullopt;
+    }
 }
 
-void mdlM_Tape::playPreBroadcastSound(int slot, const QString &tag)
+void mdlM_Tape::playPreBroadcastSound(std::optional<settings::SoundSlot> slot, const QString &tag)
 {
-    if (slot < 0)
+    if (!slot)
         return;
-    m_host.playSoundFile(m_host.soundFile(slot), tag, m_host.preSoundWaits());
+    m_host.playSoundFile(m_host.soundFile(*slot), tag, m_host.preSoundWaits());
 }
 
 void mdlM_Tape::AnnounceEntry(int32_t index)

@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 class QWidget;
@@ -66,9 +67,9 @@ public:
 
 private:
     bool onUnusableOs() const;
-    // Sound slot 4, 5, 6 for flag 1, 2, 3; -1 for any other flag.
-    static int slotForFlag(int16_t soundFlag);
-    void playPreBroadcastSound(int slot, const QString &tag);
+    // The sound chosen by flag 1, 2 or 3; none for any other flag.
+    static std::optional<settings::SoundSlot> slotForFlag(int16_t soundFlag);
+    void playPreBroadcastSound(std::optional<settings::SoundSlot> slot, const QString &tag);
     void disableTape();
 
     TapeHost &m_host;

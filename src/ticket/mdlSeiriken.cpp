@@ -57,19 +57,20 @@ QString TimeText(const QDateTime &now)
 
 QString TicketDateAtRouteSetting(const PreviewOptions &options, const QDateTime &now)
 {
-    return options.dateMode == 2 ? options.fixedDate : SystemDateText(now);
+    return options.dateMode == settings::TicketDateMode::Fixed ? options.fixedDate : SystemDateText(now);
 }
 
 QString DateText(const PreviewOptions &options, const QString &ticketDate, const QDateTime &now)
 {
     switch (options.dateMode) {
-    case 1:
+    case settings::TicketDateMode::KeptAtRouteSetting:
         return ticketDate;
-    case 2:
+    case settings::TicketDateMode::Fixed:
         return options.fixedDate;
-    default:
-        return SystemDateText(now);
+    case settings::TicketDateMode::AtPrint:
+        break;
     }
+    return SystemDateText(now);
 }
 
 int32_t RouteNumber(const QString &routeNo)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "settings/Options.h"
+
 #include <QImage>
 #include <QString>
 
@@ -15,12 +17,12 @@ class Clock;
 
 namespace ticket {
 
-// The ticket-preview options as the options window holds them at the moment of a refresh.
+// The ticket-preview options as the options hold them at the moment of a refresh.
 struct PreviewOptions
 {
     bool use = false;   // chkUseSeiriPrev
     QString pluginFile; // txtSeiriPlgDir
-    int dateMode = 0;   // 0 Option4(0) date at print, 1 Option4(1) date kept at route setting, 2 Option4(2) fixed
+    settings::TicketDateMode dateMode = settings::TicketDateMode::AtPrint; // Option4(0..2)
     QString fixedDate;  // Label10
 };
 

@@ -4,6 +4,14 @@
 #include "controls/ChimeiCtl_DX.h"
 #include "controls/M_Degit.h"
 #include "settings/ColorButton.h"
+#include "settings/ControlValues.h"
+#include "settings/DigitPage.h"
+#include "settings/FolderPage.h"
+#include "settings/Options.h"
+#include "settings/PanelPage.h"
+#include "settings/SoundPage.h"
+#include "settings/StopNamePage.h"
+#include "settings/TicketPage.h"
 #include "settings/frmOption.h"
 
 #include <QApplication>
@@ -41,7 +49,7 @@ QString labels(app::Form1 &panel, int from, int to)
 class Options : public AppFixture
 {
 protected:
-    settings::frmOption &options() { return forms->options(); }
+    settings::frmOption &options() { return forms->optionsWindow(); }
 
     void numberLabels(int style, int zeroFill)
     {
@@ -62,9 +70,9 @@ protected:
     void chooseUserPanel(int state, const QString &path)
     {
         static constexpr int userButton[3] = {6, 2, 5};
-        options().Option3[1]->setChecked(true);
-        options().Option3[userButton[state]]->setChecked(true);
-        options().txtSelectPanel[state]->setText(path);
+        options().panelPage().Option3[1]->setChecked(true);
+        options().panelPage().Option3[userButton[state]]->setChecked(true);
+        options().panelPage().txtSelectPanel[state]->setText(path);
     }
 
     QTemporaryDir dir;
@@ -80,11 +88,11 @@ TEST_F(Options, TabPassesThroughTheShownPageOnly)
         for (QWidget *w : stops)
             EXPECT_TRUE(userCanSee(w)) << page << " " << w->objectName().toStdString();
         if (page == 0) {
-            EXPECT_LE(stops.indexOf(options().Text2[0]), 8) << stops.size();
+            EXPECT_LE(stops.indexOf(options().folderPage().Text2[0]), 8) << stops.size();
         }
         if (page == 4) {
-            EXPECT_TRUE(stops.contains(options().txtSelectSound[7])); // forward/back sounds in view
-            EXPECT_FALSE(stops.contains(options().txtSelectSound[3]));
+            EXPECT_TRUE(stops.contains(options().soundPage().txtSelectSound[7])); // forward/back sounds in view
+            EXPECT_FALSE(stops.contains(options().soundPage().txtSelectSound[3]));
         }
     }
     options().hide();
@@ -102,8 +110,8 @@ TEST_F(Options, PageButtonsAndTwoLineCaptionsAnswerAClickAnywhereOnTheirFace)
     options().Option1[4]->click();
     for (int i : {1, 3}) {
         if (i == 3)
-            options().Option5[0]->click();
-        QRadioButton *wrapped = options().Option2[i];
+            options().soundPage().Option5[0]->click();
+        QRadioButton *wrapped = options().soundPage().Option2[i];
         // On the second line of the caption, right of the middle.
         clickAt(wrapped, QPoint(wrapped->width() * 2 / 3, wrapped->height() - 5));
         EXPECT_TRUE(wrapped->isChecked()) << i;
@@ -118,10 +126,10 @@ TEST_F(Options, StartUpShowsTheNumbersOneToThirtyInWhite)
     EXPECT_EQ(panel().lblSeiriNum[1]->font().family(), QStringLiteral("M_NumC2"));
     EXPECT_TRUE(panel().lblSeiriNum[12]->isVisible());
     EXPECT_EQ(textColour(panel().lblSeiriNum[12]), QColor(Qt::white));
-    EXPECT_EQ(options().Combo2->count(), 12);
-    EXPECT_EQ(options().Combo2->itemText(0), QStringLiteral("1,2,3... 30 （既定の表示）"));
-    EXPECT_EQ(options().Combo2->itemText(3), QStringLiteral("「なし」、2,3... 30"));
-    EXPECT_EQ(options().Combo2->itemText(10), QStringLiteral("(無地)、1,2... 29"));
+    EXPECT_EQ(options().panelPage().Combo2->count(), 12);
+    EXPECT_EQ(options().panelPage().Combo2->itemText(0), QStringLiteral("1,2,3... 30 （既定の表示）"));
+    EXPECT_EQ(options().panelPage().Combo2->itemText(3), QStringLiteral("「なし」、2,3... 30"));
+    EXPECT_EQ(options().panelPage().Combo2->itemText(10), QStringLiteral("(無地)、1,2... 29"));
 }
 
 TEST_F(Options, NumberingStyles)
@@ -156,11 +164,11 @@ TEST_F(Options, NumberingStyles)
 
 TEST_F(Options, OkAppliesVisibilityNumberingAndColours)
 {
-    options().Check1->setChecked(false);
-    options().Combo2->setCurrentIndex(7);
-    options().Command8[0]->setBackColor(0x101010);
-    options().Command8[1]->setBackColor(0x202020);
-    options().Command8[2]->setBackColor(0x0000FF);
+    options().panelPage().Check1->setChecked(false);
+    options().panelPage().Combo2->setCurrentIndex(7);
+    options().digitPage().Command8[0]->setBackColor(0x101010);
+    options().digitPage().Command8[1]->setBackColor(0x202020);
+    options().digitPage().Command8[2]->setBackColor(0x0000FF);
     options().Command4->click();
     for (int i = 1; i <= 30; ++i) {
         EXPECT_FALSE(panel().lblSeiriNum[i]->isVisible()) << i;
@@ -183,28 +191,28 @@ TEST_F(Options, OkAppliesVisibilityNumberingAndColours)
 
 TEST_F(Options, GreyCheckBoxesCountAsShownButNotBold)
 {
-    settings::setCheckValue(options().Check1, 2);
-    settings::setCheckValue(options().Check4, 2);
-    settings::setCheckValue(options().Check5, 2);
+    settings::setCheckValue(options().panelPage().Check1, 2);
+    settings::setCheckValue(options().stopNamePage().Check4, 2);
+    settings::setCheckValue(options().stopNamePage().Check5, 2);
     options().SetProp();
     EXPECT_TRUE(panel().lblSeiriNum[3]->isVisible());
     EXPECT_FALSE(panel().ChimeiCtl->FontBold());
     EXPECT_FALSE(panel().ChimeiCtl->TsugiwaBold());
-    settings::setCheckValue(options().Check4, 1);
+    settings::setCheckValue(options().stopNamePage().Check4, 1);
     options().SetProp();
     EXPECT_TRUE(panel().ChimeiCtl->FontBold());
 }
 
 TEST_F(Options, UnselectedListsPassMinusOne)
 {
-    ASSERT_EQ(options().Combo3->currentIndex(), -1);
-    ASSERT_EQ(options().Combo5->currentIndex(), -1);
-    ASSERT_EQ(options().Combo6->currentIndex(), -1);
+    ASSERT_EQ(options().stopNamePage().Combo3->currentIndex(), -1);
+    ASSERT_EQ(options().stopNamePage().Combo5->currentIndex(), -1);
+    ASSERT_EQ(options().stopNamePage().Combo6->currentIndex(), -1);
     options().SetProp();
     EXPECT_EQ(panel().ChimeiCtl->FontMode(), -1);
     EXPECT_EQ(panel().ChimeiCtl->TsugiwaFontMode(), -1);
     EXPECT_EQ(panel().ChimeiCtl->TsugiwaMode(), 0);
-    options().Combo6->setCurrentIndex(2);
+    options().stopNamePage().Combo6->setCurrentIndex(2);
     options().SetProp();
     EXPECT_EQ(panel().ChimeiCtl->TsugiwaMode(), 2);
 }
@@ -216,7 +224,7 @@ TEST_F(Options, NoBacklightSelectedSwitchesToTheOn2State)
     QPixmap on2(10, 10);
     on2.fill(Qt::red);
     panel().imgRes[2] = on2;
-    options().Command5[2]->setBackColor(0x123456);
+    options().panelPage().Command5[2]->setBackColor(0x123456);
     options().SetProp();
     // The backlight handler is called for ON2: its picture and its number colour.
     EXPECT_EQ(panel().picture().toImage().pixel(0, 0), qRgb(255, 0, 0));
@@ -225,7 +233,7 @@ TEST_F(Options, NoBacklightSelectedSwitchesToTheOn2State)
 
 TEST_F(Options, BacklightSwitchColoursTheNumbers)
 {
-    options().Command5[1]->setBackColor(0x00FF00);
+    options().panelPage().Command5[1]->setBackColor(0x00FF00);
     console().Option4[1]->click();
     EXPECT_EQ(textColour(panel().lblSeiriNum[9]), QColor(0, 255, 0));
     console().Option4[0]->click();
@@ -237,7 +245,7 @@ TEST_F(Options, MissingUserPictureKeepsThePanelSilently)
 {
     const QImage before = panel().picture().toImage();
     chooseUserPanel(1, dir.filePath(QStringLiteral("gone.bmp")));
-    options().Command5[1]->setBackColor(0x0000FF);
+    options().panelPage().Command5[1]->setBackColor(0x0000FF);
     console().Option4[1]->click();
     EXPECT_TRUE(messages.shown.empty());
     EXPECT_EQ(panel().picture().toImage(), before);
@@ -248,7 +256,7 @@ TEST_F(Options, UserPictureThatIsNotAPictureIsReported)
 {
     const QImage before = panel().picture().toImage();
     chooseUserPanel(2, userPanelFile(QStringLiteral("notes.bmp"), "this is only text\n"));
-    options().Command5[2]->setBackColor(0x00FFFF);
+    options().panelPage().Command5[2]->setBackColor(0x00FFFF);
     console().Option4[2]->click();
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(messages.shown[0].text,
@@ -276,7 +284,7 @@ TEST_F(Options, UserPictureIsShownUnscaledOverTheGrey)
     // A PNG is not one of the panel picture formats.
     const QString png = dir.filePath(QStringLiteral("small.png"));
     ASSERT_TRUE(small.save(png, "PNG"));
-    options().txtSelectPanel[0]->setText(png);
+    options().panelPage().txtSelectPanel[0]->setText(png);
     console().Option4[1]->click();
     console().Option4[0]->click();
     ASSERT_EQ(messages.shown.size(), 1u);
@@ -285,65 +293,65 @@ TEST_F(Options, UserPictureIsShownUnscaledOverTheGrey)
 
 TEST_F(Options, EnablingRulesFollowTheirCheckBoxes)
 {
-    EXPECT_FALSE(options().Combo4[0]->isEnabled());
-    EXPECT_FALSE(options().Check3[4]->isEnabled());
-    options().Check3[0]->setChecked(true);
-    EXPECT_TRUE(options().Combo4[0]->isEnabled());
-    EXPECT_TRUE(options().Check3[4]->isEnabled());
-    options().Check3[0]->setChecked(false);
-    EXPECT_FALSE(options().Combo4[0]->isEnabled());
-    EXPECT_FALSE(options().Check3[4]->isEnabled());
+    EXPECT_FALSE(options().digitPage().Combo4[0]->isEnabled());
+    EXPECT_FALSE(options().digitPage().Check3[4]->isEnabled());
+    options().digitPage().Check3[0]->setChecked(true);
+    EXPECT_TRUE(options().digitPage().Combo4[0]->isEnabled());
+    EXPECT_TRUE(options().digitPage().Check3[4]->isEnabled());
+    options().digitPage().Check3[0]->setChecked(false);
+    EXPECT_FALSE(options().digitPage().Combo4[0]->isEnabled());
+    EXPECT_FALSE(options().digitPage().Check3[4]->isEnabled());
 
-    options().Check3[3]->setChecked(true);
-    EXPECT_TRUE(options().Combo4[3]->isEnabled());
-    EXPECT_TRUE(options().Combo4[4]->isEnabled());
+    options().digitPage().Check3[3]->setChecked(true);
+    EXPECT_TRUE(options().digitPage().Combo4[3]->isEnabled());
+    EXPECT_TRUE(options().digitPage().Combo4[4]->isEnabled());
 
-    EXPECT_TRUE(options().Frame3->isEnabled());
-    options().Check1->setChecked(false);
-    EXPECT_FALSE(options().Frame3->isEnabled());
+    EXPECT_TRUE(options().panelPage().Frame3->isEnabled());
+    options().panelPage().Check1->setChecked(false);
+    EXPECT_FALSE(options().panelPage().Frame3->isEnabled());
 
-    for (QGroupBox *g : options().Frame6)
+    for (QGroupBox *g : options().panelPage().Frame6)
         EXPECT_TRUE(g->isHidden());
-    options().Option3[1]->setChecked(true);
-    for (QGroupBox *g : options().Frame6) {
+    options().panelPage().Option3[1]->setChecked(true);
+    for (QGroupBox *g : options().panelPage().Frame6) {
         EXPECT_FALSE(g->isHidden());
         EXPECT_TRUE(g->isEnabled());
     }
-    options().Option3[0]->setChecked(true);
-    for (QGroupBox *g : options().Frame6)
+    options().panelPage().Option3[0]->setChecked(true);
+    for (QGroupBox *g : options().panelPage().Frame6)
         EXPECT_TRUE(g->isHidden());
 
-    EXPECT_TRUE(options().Frame10->isHidden());
-    options().chkUseSeiriPrev->setChecked(true);
-    EXPECT_FALSE(options().Frame10->isHidden());
-    EXPECT_FALSE(options().Frame7->isHidden());
+    EXPECT_TRUE(options().ticketPage().Frame10->isHidden());
+    options().ticketPage().chkUseSeiriPrev->setChecked(true);
+    EXPECT_FALSE(options().ticketPage().Frame10->isHidden());
+    EXPECT_FALSE(options().ticketPage().Frame7->isHidden());
 }
 
 TEST_F(Options, InitialStateOfTheControls)
 {
     auto &o = options();
     EXPECT_TRUE(o.Option1[0]->isChecked());
-    EXPECT_TRUE(o.Option5[1]->isChecked());
-    EXPECT_TRUE(o.Option2[0]->isChecked());
-    EXPECT_TRUE(o.Option6[1]->isChecked());
-    EXPECT_TRUE(o.Option2[2]->isChecked());
-    EXPECT_TRUE(o.Option7[0]->isChecked());
-    EXPECT_TRUE(o.Option4[0]->isChecked());
-    EXPECT_TRUE(o.Option3[0]->isChecked());
-    EXPECT_TRUE(o.Option3[7]->isChecked());
-    EXPECT_TRUE(o.Option3[3]->isChecked());
-    EXPECT_TRUE(o.Option3[4]->isChecked());
-    EXPECT_EQ(o.Combo4[0]->count(), 30);
-    EXPECT_EQ(o.Combo4[4]->count(), 150);
-    EXPECT_EQ(o.Combo1->count(), 150);
-    EXPECT_EQ(o.Combo1->currentIndex(), 0);
-    EXPECT_EQ(o.Label10->text(), QStringLiteral("2026/12/07"));
-    EXPECT_EQ(o.M_Degit1->DegitSize(), 2);
-    EXPECT_EQ(o.Command5[1]->BackColor(), 0xC0FFC0u);
-    EXPECT_EQ(o.Command9[1]->BackColor(), 0x00FFFFu);
-    EXPECT_EQ(o.txtSelectSound[2], nullptr);
-    EXPECT_EQ(o.soundFile(0), QString());
-    EXPECT_EQ(o.Text2[0]->text(), QString());
+    EXPECT_TRUE(o.soundPage().Option5[1]->isChecked());
+    EXPECT_TRUE(o.soundPage().Option2[0]->isChecked());
+    EXPECT_TRUE(o.soundPage().Option6[1]->isChecked());
+    EXPECT_TRUE(o.soundPage().Option2[2]->isChecked());
+    EXPECT_TRUE(o.soundPage().Option7[0]->isChecked());
+    EXPECT_TRUE(o.ticketPage().Option4[0]->isChecked());
+    EXPECT_TRUE(o.panelPage().Option3[0]->isChecked());
+    EXPECT_TRUE(o.panelPage().Option3[7]->isChecked());
+    EXPECT_TRUE(o.panelPage().Option3[3]->isChecked());
+    EXPECT_TRUE(o.panelPage().Option3[4]->isChecked());
+    EXPECT_EQ(o.digitPage().Combo4[0]->count(), 30);
+    EXPECT_EQ(o.digitPage().Combo4[4]->count(), 150);
+    EXPECT_EQ(o.soundPage().Combo1->count(), 150);
+    EXPECT_EQ(o.soundPage().Combo1->currentIndex(), 0);
+    EXPECT_EQ(o.ticketPage().Label10->text(), QStringLiteral("2026/12/07"));
+    EXPECT_EQ(o.digitPage().M_Degit1->DegitSize(), 2);
+    EXPECT_EQ(o.panelPage().Command5[1]->BackColor(), 0xC0FFC0u);
+    EXPECT_EQ(o.stopNamePage().Command9[1]->BackColor(), 0x00FFFFu);
+    EXPECT_EQ(o.soundPage().txtSelectSound[2], nullptr);
+    EXPECT_EQ(forms->options().soundFile(settings::SoundSlot::RouteSetting), QString());
+    EXPECT_EQ(o.folderPage().Text2[0]->text(), QString());
 }
 
 TEST_F(Options, ColourPickerChangesTheButtonAndThePreviewOnlyWhenConfirmed)
@@ -360,28 +368,28 @@ TEST_F(Options, ColourPickerChangesTheButtonAndThePreviewOnlyWhenConfirmed)
         });
     };
     answerColour(false);
-    options().Command8[2]->click();
-    EXPECT_EQ(options().Command8[2]->BackColor(), 0x72D2F8u);
+    options().digitPage().Command8[2]->click();
+    EXPECT_EQ(options().digitPage().Command8[2]->BackColor(), 0x72D2F8u);
 
     answerColour(true);
-    options().Command8[2]->click();
-    EXPECT_EQ(options().Command8[2]->BackColor(), base::rgb(10, 20, 30));
-    EXPECT_EQ(options().M_Degit1->DegitForeColor(), base::rgb(10, 20, 30));
-    EXPECT_EQ(options().M_Degit1->BackColor(), 0x808080u);
+    options().digitPage().Command8[2]->click();
+    EXPECT_EQ(options().digitPage().Command8[2]->BackColor(), base::rgb(10, 20, 30));
+    EXPECT_EQ(options().digitPage().M_Degit1->DegitForeColor(), base::rgb(10, 20, 30));
+    EXPECT_EQ(options().digitPage().M_Degit1->BackColor(), 0x808080u);
     // Nothing reaches the panel before "OK".
     EXPECT_EQ(panel().Degit[1]->DegitForeColor(), 0x72D2F8u);
 }
 
 TEST_F(Options, CancelledPickersChangeNothing)
 {
-    options().Text2[0]->setText(QStringLiteral("/data/fares"));
+    options().folderPage().Text2[0]->setText(QStringLiteral("/data/fares"));
     QTimer::singleShot(0, [] {
         auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
         ASSERT_NE(dialog, nullptr);
         dialog->reject();
     });
-    options().Command3[0]->click();
-    EXPECT_EQ(options().Text2[0]->text(), QStringLiteral("/data/fares"));
+    options().folderPage().Command3[0]->click();
+    EXPECT_EQ(options().folderPage().Text2[0]->text(), QStringLiteral("/data/fares"));
 }
 
 TEST_F(Options, PagesComeToTheFront)
@@ -394,4 +402,44 @@ TEST_F(Options, PagesComeToTheFront)
         w = w->parentWidget();
     EXPECT_EQ(w, options().Frame1[3]);
     options().hide();
+}
+
+TEST_F(Options, TheWindowAndTheOptionsFollowEachOther)
+{
+    settings::Options &model = forms->options();
+    // A control writes its option at once, before "OK".
+    options().soundPage().txtSelectSound[9]->setText(QStringLiteral("/x.wav"));
+    EXPECT_EQ(model.soundFile(settings::SoundSlot::StepColumnValue2), QStringLiteral("/x.wav"));
+    options().panelPage().Option3[1]->click();
+    EXPECT_EQ(model.panel().PanelAuto, 0);
+    EXPECT_EQ(model.panel().PanelManual, -1);
+    EXPECT_TRUE(options().panelPage().Option3[1]->isChecked());
+    options().digitPage().Combo4[3]->setCurrentIndex(7);
+    EXPECT_EQ(model.columnDigit().cell, 8);
+    // Typing goes on where the cursor is: the window does not write the text back.
+    QLineEdit *folder = options().folderPage().Text2[0];
+    folder->setText(QStringLiteral("/abc"));
+    folder->setCursorPosition(1);
+    folder->insert(QStringLiteral("X"));
+    EXPECT_EQ(model.fareDataFolder(), QStringLiteral("/Xabc"));
+    EXPECT_EQ(folder->cursorPosition(), 2);
+
+    // A change from outside the window shows in its controls, and the enabling rules follow.
+    model.change([](settings::OptionRecords &r) {
+        r.degit.InfoOrderUse = 1;
+        r.panel.SeiriNumStyle = 3;
+        r.panel.PanelAuto = -1;
+        r.panel.PanelManual = 0;
+        r.chimei.ChimeiTsugiwaColor = 0x123456;
+        r.seiriken.FixedDate = QStringLiteral("2030/01/01");
+    });
+    EXPECT_TRUE(options().digitPage().Check3[0]->isChecked());
+    EXPECT_TRUE(options().digitPage().Combo4[0]->isEnabled());
+    EXPECT_TRUE(options().digitPage().Check3[4]->isEnabled());
+    EXPECT_EQ(options().panelPage().Combo2->currentIndex(), 3);
+    EXPECT_TRUE(options().panelPage().Option3[0]->isChecked());
+    EXPECT_TRUE(options().panelPage().Frame6[1]->isHidden());
+    EXPECT_EQ(options().stopNamePage().Command9[2]->BackColor(), 0x123456u);
+    EXPECT_EQ(options().ticketPage().Label10->text(), QStringLiteral("2030/01/01"));
+    EXPECT_EQ(options().soundPage().txtSelectSound[9]->text(), QStringLiteral("/x.wav"));
 }

@@ -1,11 +1,15 @@
 #include "../controls/DigitReader.h"
 #include "AppFixture.h"
 #include "app/EntryFrame.h"
+#include "base/Cp932.h"
 #include "controls/ChimeiCtl_DX.h"
 #include "controls/M_Degit.h"
 #include "fare/Hy3Writer.h"
-#include "base/Cp932.h"
 #include "settings/ColorButton.h"
+#include "settings/DigitPage.h"
+#include "settings/FolderPage.h"
+#include "settings/SoundPage.h"
+#include "settings/StopNamePage.h"
 #include "settings/frmOption.h"
 
 #include <QCheckBox>
@@ -50,14 +54,14 @@ protected:
     void SetUp() override
     {
         AppFixture::SetUp();
-        options().Text2[0]->setText(dir.path());
+        options().folderPage().Text2[0]->setText(dir.path());
         // Lit digits in pure red on black, so that pixels tell lit from unlit.
-        options().Command8[0]->setBackColor(0);
-        options().Command8[2]->setBackColor(Red);
+        options().digitPage().Command8[0]->setBackColor(0);
+        options().digitPage().Command8[2]->setBackColor(Red);
         options().SetProp();
     }
 
-    settings::frmOption &options() { return forms->options(); }
+    settings::frmOption &options() { return forms->optionsWindow(); }
 
     void writeRoute(const QString &file, const std::vector<fare::Hy3Record> &records)
     {
@@ -118,10 +122,10 @@ TEST_F(Route, KeypadEntryFillsTheDisplays)
 TEST_F(Route, DigitListsLoadTheRouteByItsNumberAndKeepTheZeros)
 {
     writeRoute(QStringLiteral("12.hy3"), makeRoute(6));
-    options().txtSelectSound[0]->setText(QStringLiteral("/sounds/route.wav"));
-    options().txtSelectSound[1]->setText(QStringLiteral("/sounds/key.wav"));
-    options().Check3[2]->setChecked(true);
-    options().Combo4[2]->setCurrentIndex(29);
+    options().soundPage().txtSelectSound[0]->setText(QStringLiteral("/sounds/route.wav"));
+    options().soundPage().txtSelectSound[1]->setText(QStringLiteral("/sounds/key.wav"));
+    options().digitPage().Check3[2]->setChecked(true);
+    options().digitPage().Combo4[2]->setCurrentIndex(29);
     console().Frame1_DblClick(1);
     selectDigits(console().List2, QStringLiteral("00012"));
     std::array<QListWidget *, 5> sections{console().List3[0], console().List3[1], console().List3[2], nullptr, nullptr};
@@ -241,7 +245,7 @@ TEST_F(Route, LateNightDoublesAtTheNextStepAndLeavesMinusOneAlone)
 TEST_F(Route, TheEndsOfTheRouteDoNothing)
 {
     writeRoute(QStringLiteral("1.hy3"), makeRoute(3));
-    options().txtSelectSound[7]->setText(QStringLiteral("/sounds/step.wav"));
+    options().soundPage().txtSelectSound[7]->setText(QStringLiteral("/sounds/step.wav"));
     keypadSet(QStringLiteral("1"), QString());
     played.clear();
     panel().Degit[1]->setValue(QStringLiteral("77"));
@@ -262,11 +266,11 @@ TEST_F(Route, TheEndsOfTheRouteDoNothing)
 TEST_F(Route, StepSoundByColumnValue)
 {
     writeRoute(QStringLiteral("1.hy3"), makeRoute(6));
-    options().Option2[1]->setChecked(true);
-    options().Option6[0]->setChecked(true);
-    options().Combo1->setCurrentIndex(149);
+    options().soundPage().Option2[1]->setChecked(true);
+    options().soundPage().Option6[0]->setChecked(true);
+    options().soundPage().Combo1->setCurrentIndex(149);
     for (int k = 8; k <= 10; ++k)
-        options().txtSelectSound[k]->setText(QStringLiteral("/sounds/%1.wav").arg(k));
+        options().soundPage().txtSelectSound[k]->setText(QStringLiteral("/sounds/%1.wav").arg(k));
     keypadSet(QStringLiteral("1"), QString());
     played.clear();
     console().Command2[1]->click(); // row 2: value 2
@@ -283,11 +287,11 @@ TEST_F(Route, StepSoundByColumnValue)
 TEST_F(Route, InformationDigitsWinOverFares)
 {
     writeRoute(QStringLiteral("1.hy3"), makeRoute(5));
-    options().Check3[0]->setChecked(true);
-    options().Combo4[0]->setCurrentIndex(29);
-    options().Check3[4]->setChecked(true);
-    options().Check3[1]->setChecked(true);
-    options().Combo4[1]->setCurrentIndex(1);
+    options().digitPage().Check3[0]->setChecked(true);
+    options().digitPage().Combo4[0]->setCurrentIndex(29);
+    options().digitPage().Check3[4]->setChecked(true);
+    options().digitPage().Check3[1]->setChecked(true);
+    options().digitPage().Combo4[1]->setCurrentIndex(1);
     keypadSet(QStringLiteral("1"), QString());
     EXPECT_EQ(cell(30), DegitValue(0));
     console().Command2[1]->click();
@@ -296,9 +300,9 @@ TEST_F(Route, InformationDigitsWinOverFares)
     // Cell 2 would charge 302; the ticket number of row 3 wins.
     EXPECT_EQ(cell(2), DegitValue(3));
     // No column chosen: the column digit is not written.
-    options().Check3[3]->setChecked(true);
-    options().Combo4[4]->setCurrentIndex(-1);
-    options().Combo4[3]->setCurrentIndex(0);
+    options().digitPage().Check3[3]->setChecked(true);
+    options().digitPage().Combo4[4]->setCurrentIndex(-1);
+    options().digitPage().Combo4[3]->setCurrentIndex(0);
     console().Command2[1]->click();
     EXPECT_EQ(cell(1), DegitValue(401));
 }
@@ -328,8 +332,8 @@ TEST_F(Route, DisplayClearBlanksAndReleaseShowsTheFaresAgain)
 TEST_F(Route, FirstStopIsShownWithoutTheNextIsPrefix)
 {
     writeRoute(QStringLiteral("1.hy3"), makeRoute(3));
-    options().Combo6->setCurrentIndex(1);
-    options().Command9[2]->setBackColor(0xFF00FF); // prefix dots in magenta
+    options().stopNamePage().Combo6->setCurrentIndex(1);
+    options().stopNamePage().Command9[2]->setBackColor(0xFF00FF); // prefix dots in magenta
     options().SetProp();
     auto prefixDots = [this] {
         const QImage strip = panel().ChimeiCtl->stripImage();

@@ -3,6 +3,11 @@
 #include "controls/ChimeiCtl_DX.h"
 #include "controls/M_Degit.h"
 #include "settings/ColorButton.h"
+#include "settings/FolderPage.h"
+#include "settings/Options.h"
+#include "settings/PanelPage.h"
+#include "settings/SoundPage.h"
+#include "settings/TicketPage.h"
 #include "settings/frmOption.h"
 #include "settings/mdlIniIoEx.h"
 
@@ -98,14 +103,14 @@ protected:
 
 TEST_F(WithSettings, StartUpRestoresTheOptionsTheConsoleAndThePanel)
 {
-    auto &o = forms->options();
+    auto &o = forms->optionsWindow();
     EXPECT_TRUE(messages.shown.empty());
-    EXPECT_EQ(o.fareDataFolder(), QStringLiteral("/home/運転士/運賃"));
-    EXPECT_EQ(o.Combo2->currentIndex(), 5);
-    EXPECT_TRUE(o.Option3[1]->isChecked());
-    EXPECT_TRUE(o.Option4[2]->isChecked());
-    EXPECT_EQ(o.fixedDateText(), QStringLiteral("2027/01/02"));
-    EXPECT_EQ(o.CustomColors[16], 0x100007);
+    EXPECT_EQ(forms->options().fareDataFolder(), QStringLiteral("/home/運転士/運賃"));
+    EXPECT_EQ(o.panelPage().Combo2->currentIndex(), 5);
+    EXPECT_TRUE(o.panelPage().Option3[1]->isChecked());
+    EXPECT_TRUE(o.ticketPage().Option4[2]->isChecked());
+    EXPECT_EQ(forms->options().fixedDateText(), QStringLiteral("2027/01/02"));
+    EXPECT_EQ(forms->options().records().customColors[16], 0x100007u);
     EXPECT_EQ(console().HScroll1[0]->value(), 250);
     EXPECT_EQ(console().Label1[0]->text(), QStringLiteral("250"));
     EXPECT_EQ(panel().ChimeiCtl->Speed(), 250);
@@ -245,9 +250,9 @@ TEST_F(RefusedValue, KeepsItsDefaultWhileTheFieldsAfterItApplyAndTheFileReadIsKe
     EXPECT_TRUE(messages.shown[0].text.startsWith(QStringLiteral("エラー Code:380\r\n内容:")));
     EXPECT_TRUE(messages.shown[0].text.contains(QStringLiteral("Combo2")));
     EXPECT_EQ(messages.shown[0].title, QStringLiteral("ハルネVer4"));
-    EXPECT_EQ(forms->options().Combo2->currentIndex(), 0);
+    EXPECT_EQ(forms->optionsWindow().panelPage().Combo2->currentIndex(), 0);
     EXPECT_EQ(forms->options().fareDataFolder(), QStringLiteral("/kept"));
-    EXPECT_EQ(forms->options().soundFile(0), QStringLiteral("/applied.wav"));
+    EXPECT_EQ(forms->options().soundFile(settings::SoundSlot::RouteSetting), QStringLiteral("/applied.wav"));
     EXPECT_EQ(console().HScroll1[0]->value(), 1);
     EXPECT_EQ(console().HScroll1[1]->value(), 700);
     EXPECT_TRUE(console().Check2->isChecked());
@@ -360,18 +365,18 @@ TEST_F(AppFixture, TextsOutsideTheCodePageSurviveARestartAndTheUserIsToldOnce)
 {
     const QString folder = QStringLiteral("/home/müller/データ");
     const QString sound = QStringLiteral("/home/müller/音/café.wav");
-    auto &o = forms->options();
-    o.Text2[0]->setText(folder);
-    emit o.Text2[0]->editingFinished();
-    o.txtSelectSound[7]->setText(sound);
-    emit o.txtSelectSound[7]->editingFinished();
+    auto &o = forms->optionsWindow();
+    o.folderPage().Text2[0]->setText(folder);
+    emit o.folderPage().Text2[0]->editingFinished();
+    o.soundPage().txtSelectSound[7]->setText(sound);
+    emit o.soundPage().txtSelectSound[7]->editingFinished();
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_TRUE(messages.shown[0].text.contains(folder));
     EXPECT_TRUE(messages.shown[0].text.contains(QStringLiteral("Shift_JIS")));
 
     restart();
     EXPECT_EQ(forms->options().fareDataFolder(), folder);
-    EXPECT_EQ(forms->options().soundFile(7), sound);
+    EXPECT_EQ(forms->options().soundFile(settings::SoundSlot::Step), sound);
     // The settings file holds what the original writes: the code page's form of the texts.
     const IniRecords stored = mdlIniIoEx::decode(readFile(settingsFile()));
     EXPECT_EQ(stored.folder.FareDataDir, QStringLiteral("/home/m?ller/データ"));

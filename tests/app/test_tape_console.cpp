@@ -1,7 +1,9 @@
 #include "AppFixture.h"
 #include "controls/M_Degit.h"
-#include "speech/TextToSpeech.h"
+#include "settings/FolderPage.h"
+#include "settings/SoundPage.h"
 #include "settings/frmOption.h"
+#include "speech/TextToSpeech.h"
 
 #include <QCheckBox>
 #include <QDir>
@@ -37,10 +39,10 @@ protected:
     void SetUp() override
     {
         AppFixture::SetUp();
-        forms->options().Text2[0]->setText(QStringLiteral(HARUNE_SOURCE_DIR "/data/demo"));
-        forms->options().Text2[1]->setText(QStringLiteral(HARUNE_SOURCE_DIR "/data/demo"));
+        forms->optionsWindow().folderPage().Text2[0]->setText(QStringLiteral(HARUNE_SOURCE_DIR "/data/demo"));
+        forms->optionsWindow().folderPage().Text2[1]->setText(QStringLiteral(HARUNE_SOURCE_DIR "/data/demo"));
         for (int slot = 3; slot <= 6; ++slot)
-            forms->options().txtSelectSound[slot]->setText(QStringLiteral("/chime%1.wav").arg(slot));
+            forms->optionsWindow().soundPage().txtSelectSound[slot]->setText(QStringLiteral("/chime%1.wav").arg(slot));
     }
 
     void prepareSettings() override {}

@@ -1,6 +1,8 @@
 #include "../plugins/PluginFiles.h"
 #include "AppFixture.h"
 #include "base/Cp932.h"
+#include "settings/FolderPage.h"
+#include "settings/TicketPage.h"
 #include "settings/frmOption.h"
 #include "ticket/mdlSeiriken.h"
 
@@ -74,21 +76,21 @@ void answerFileDialog(const QString &file, FileDialogAnswer *seen = nullptr)
 class TicketPlugins : public AppFixture
 {
 protected:
-    settings::frmOption &options() { return forms->options(); }
+    settings::frmOption &options() { return forms->optionsWindow(); }
 
     void choose(const QString &file, FileDialogAnswer *seen = nullptr)
     {
         // The button is reachable only with the preview in use.
-        options().chkUseSeiriPrev->setChecked(true);
+        options().ticketPage().chkUseSeiriPrev->setChecked(true);
         answerFileDialog(file, seen);
-        options().Command1->click();
+        options().ticketPage().Command1->click();
     }
 
     void usePreview(const QString &plugin)
     {
-        options().chkUseSeiriPrev->setChecked(true);
-        ASSERT_EQ(options().SetPlgin(plugin), 2);
-        options().txtSeiriPlgDir->setText(plugin);
+        options().ticketPage().chkUseSeiriPrev->setChecked(true);
+        ASSERT_EQ(options().ticketPage().SetPlgin(plugin), 2);
+        options().ticketPage().txtSeiriPlgDir->setText(plugin);
     }
 
     void refresh(int16_t n = 6, const QString &ticketDate = QStringLiteral("12-07-2026"))
@@ -107,8 +109,8 @@ protected:
 
 TEST_F(TicketPlugins, ABarcodePluginListsNineLines)
 {
-    EXPECT_EQ(options().SetPlgin(testPlugin("full")), 2);
-    EXPECT_EQ(lines(options().List1), (QStringList{
+    EXPECT_EQ(options().ticketPage().SetPlgin(testPlugin("full")), 2);
+    EXPECT_EQ(lines(options().ticketPage().List1), (QStringList{
                                           QStringLiteral("日付の印字 ---> 可能"),
                                           QStringLiteral("時刻の印字 ---> 可能"),
                                           QStringLiteral("系統番号の印字 ---> 可能"),
@@ -120,18 +122,18 @@ TEST_F(TicketPlugins, ABarcodePluginListsNineLines)
                                           QStringLiteral("停留所認識範囲 ---> 1 ～ 99"),
                                           QStringLiteral("社名切り替え:---> 可能"),
                                       }));
-    EXPECT_EQ(options().txtPlginComment->toPlainText(), QStringLiteral("試験用プラグイン\n１行目\n２行目"));
+    EXPECT_EQ(options().ticketPage().txtPlginComment->toPlainText(), QStringLiteral("試験用プラグイン\n１行目\n２行目"));
     EXPECT_EQ(items(console().Combo1), (QStringList{QStringLiteral("東西バス"), QStringLiteral("南北交通")}));
     // 3000 x 1500 twips.
     EXPECT_EQ(console().picSeirikenPrev->size(), QSize(200, 100));
     // Taking over the plug-in is not choosing it: the file name is Command1's to set.
-    EXPECT_EQ(options().txtSeiriPlgDir->text(), QString());
+    EXPECT_EQ(options().ticketPage().txtSeiriPlgDir->text(), QString());
 }
 
 TEST_F(TicketPlugins, OtherBarcodeValuesListSixLines)
 {
-    EXPECT_EQ(options().SetPlgin(testPlugin("plain")), 2);
-    EXPECT_EQ(lines(options().List1), (QStringList{
+    EXPECT_EQ(options().ticketPage().SetPlgin(testPlugin("plain")), 2);
+    EXPECT_EQ(lines(options().ticketPage().List1), (QStringList{
                                           QStringLiteral("日付の印字 ---> 可能"),
                                           QStringLiteral("時刻の印字 ---> 不可"),
                                           QStringLiteral("系統番号の印字 ---> 可能"),
@@ -142,15 +144,15 @@ TEST_F(TicketPlugins, OtherBarcodeValuesListSixLines)
     EXPECT_EQ(console().Combo1->count(), 0);
     EXPECT_EQ(console().picSeirikenPrev->size(), QSize(120, 60));
 
-    EXPECT_EQ(options().SetPlgin(testPlugin("nobarcode")), 2);
-    EXPECT_EQ(options().List1->count(), 6);
-    EXPECT_EQ(options().List1->item(4)->text(), QStringLiteral("バーコード印字 ---> 不可"));
+    EXPECT_EQ(options().ticketPage().SetPlgin(testPlugin("nobarcode")), 2);
+    EXPECT_EQ(options().ticketPage().List1->count(), 6);
+    EXPECT_EQ(options().ticketPage().List1->item(4)->text(), QStringLiteral("バーコード印字 ---> 不可"));
 }
 
 TEST_F(TicketPlugins, FlagsCountOnlyWhenOneAndNumbersKeepTheirSign)
 {
-    EXPECT_EQ(options().SetPlgin(testPlugin("oddvalues")), 2);
-    EXPECT_EQ(lines(options().List1), (QStringList{
+    EXPECT_EQ(options().ticketPage().SetPlgin(testPlugin("oddvalues")), 2);
+    EXPECT_EQ(lines(options().ticketPage().List1), (QStringList{
                                           QStringLiteral("日付の印字 ---> 不可"),
                                           QStringLiteral("時刻の印字 ---> 不可"),
                                           QStringLiteral("系統番号の印字 ---> 可能"),
@@ -167,13 +169,13 @@ TEST_F(TicketPlugins, FlagsCountOnlyWhenOneAndNumbersKeepTheirSign)
 
 TEST_F(TicketPlugins, RefusedNamesChangeNothing)
 {
-    options().SetPlgin(testPlugin("full"));
-    const QStringList before = lines(options().List1);
-    EXPECT_EQ(options().SetPlgin(QString()), 0);
-    EXPECT_EQ(options().SetPlgin(testPlugin("notaplugin")), 0);
-    EXPECT_EQ(options().SetPlgin(testPlugin("oldversion")), 0);
-    EXPECT_EQ(options().SetPlgin(testPlugin("refuses")), 0);
-    EXPECT_EQ(lines(options().List1), before);
+    options().ticketPage().SetPlgin(testPlugin("full"));
+    const QStringList before = lines(options().ticketPage().List1);
+    EXPECT_EQ(options().ticketPage().SetPlgin(QString()), 0);
+    EXPECT_EQ(options().ticketPage().SetPlgin(testPlugin("notaplugin")), 0);
+    EXPECT_EQ(options().ticketPage().SetPlgin(testPlugin("oldversion")), 0);
+    EXPECT_EQ(options().ticketPage().SetPlgin(testPlugin("refuses")), 0);
+    EXPECT_EQ(lines(options().ticketPage().List1), before);
     EXPECT_EQ(console().Combo1->count(), 2);
     EXPECT_EQ(console().picSeirikenPrev->size(), QSize(200, 100));
     EXPECT_TRUE(messages.shown.empty());
@@ -186,15 +188,15 @@ TEST_F(TicketPlugins, ChoosingAPluginTakesItOver)
     EXPECT_EQ(seen.title, QStringLiteral("プラグインの選択"));
     ASSERT_FALSE(seen.filters.isEmpty());
     EXPECT_TRUE(seen.filters[0].startsWith(QStringLiteral("整理券プラグイン(*.4SP)")));
-    EXPECT_EQ(QFileInfo(options().txtSeiriPlgDir->text()), QFileInfo(testPlugin("full")));
-    EXPECT_EQ(options().List1->count(), 10);
+    EXPECT_EQ(QFileInfo(options().ticketPage().txtSeiriPlgDir->text()), QFileInfo(testPlugin("full")));
+    EXPECT_EQ(options().ticketPage().List1->count(), 10);
     EXPECT_EQ(console().Combo1->count(), 2);
 
     // Another plug-in replaces the company list rather than adding to it.
     choose(testPlugin("plain"));
-    EXPECT_EQ(QFileInfo(options().txtSeiriPlgDir->text()), QFileInfo(testPlugin("plain")));
+    EXPECT_EQ(QFileInfo(options().ticketPage().txtSeiriPlgDir->text()), QFileInfo(testPlugin("plain")));
     EXPECT_EQ(console().Combo1->count(), 0);
-    EXPECT_EQ(options().List1->count(), 6);
+    EXPECT_EQ(options().ticketPage().List1->count(), 6);
     EXPECT_TRUE(messages.shown.empty());
 }
 
@@ -202,10 +204,10 @@ TEST_F(TicketPlugins, CancellingTheDialogChangesNothing)
 {
     choose(testPlugin("full"));
     console().Combo1->setCurrentIndex(1);
-    const QString file = options().txtSeiriPlgDir->text();
+    const QString file = options().ticketPage().txtSeiriPlgDir->text();
     choose(QString());
-    EXPECT_EQ(options().txtSeiriPlgDir->text(), file);
-    EXPECT_EQ(options().List1->count(), 10);
+    EXPECT_EQ(options().ticketPage().txtSeiriPlgDir->text(), file);
+    EXPECT_EQ(options().ticketPage().List1->count(), 10);
     EXPECT_EQ(items(console().Combo1), (QStringList{QStringLiteral("東西バス"), QStringLiteral("南北交通")}));
     EXPECT_EQ(console().Combo1->currentIndex(), 1);
     EXPECT_TRUE(messages.shown.empty());
@@ -215,9 +217,9 @@ TEST_F(TicketPlugins, AFileThatIsNoPluginShowsTheLoadErrorAndKeepsThePrevious)
 {
     choose(testPlugin("full"));
     console().Combo1->setCurrentIndex(1);
-    const QString file = options().txtSeiriPlgDir->text();
-    const QStringList list = lines(options().List1);
-    const QString comment = options().txtPlginComment->toPlainText();
+    const QString file = options().ticketPage().txtSeiriPlgDir->text();
+    const QStringList list = lines(options().ticketPage().List1);
+    const QString comment = options().ticketPage().txtPlginComment->toPlainText();
 
     const QByteArray sample = fileBytes(samplePlugin());
     const QString refused[] = {
@@ -233,9 +235,9 @@ TEST_F(TicketPlugins, AFileThatIsNoPluginShowsTheLoadErrorAndKeepsThePrevious)
         EXPECT_EQ(messages.shown[0].title, QStringLiteral("プラグインロードエラー"));
         EXPECT_EQ(messages.shown[0].buttons, MessagePresenter::Buttons::Ok);
         EXPECT_EQ(messages.shown[0].icon, MessagePresenter::Icon::Error);
-        EXPECT_EQ(options().txtSeiriPlgDir->text(), file);
-        EXPECT_EQ(lines(options().List1), list);
-        EXPECT_EQ(options().txtPlginComment->toPlainText(), comment);
+        EXPECT_EQ(options().ticketPage().txtSeiriPlgDir->text(), file);
+        EXPECT_EQ(lines(options().ticketPage().List1), list);
+        EXPECT_EQ(options().ticketPage().txtPlginComment->toPlainText(), comment);
         // The plug-in still in use keeps its companies and the choice among them.
         EXPECT_EQ(console().Combo1->count(), 2);
         EXPECT_EQ(console().Combo1->currentIndex(), 1);
@@ -245,24 +247,24 @@ TEST_F(TicketPlugins, AFileThatIsNoPluginShowsTheLoadErrorAndKeepsThePrevious)
 TEST_F(TicketPlugins, ClearingLeavesTheCompaniesAndThePreviewSize)
 {
     choose(testPlugin("full"));
-    options().Command11->click();
-    EXPECT_EQ(options().txtSeiriPlgDir->text(), QString());
-    EXPECT_EQ(options().List1->count(), 0);
-    EXPECT_EQ(options().txtPlginComment->toPlainText(), QString());
+    options().ticketPage().Command11->click();
+    EXPECT_EQ(options().ticketPage().txtSeiriPlgDir->text(), QString());
+    EXPECT_EQ(options().ticketPage().List1->count(), 0);
+    EXPECT_EQ(options().ticketPage().txtPlginComment->toPlainText(), QString());
     EXPECT_EQ(console().Combo1->count(), 2);
     EXPECT_EQ(console().picSeirikenPrev->size(), QSize(200, 100));
-    EXPECT_EQ(options().Command11->text(), QStringLiteral("×"));
+    EXPECT_EQ(options().ticketPage().Command11->text(), QStringLiteral("×"));
 }
 
 TEST_F(TicketPlugins, UsingThePreviewShowsItsSettings)
 {
-    for (QGroupBox *g : {options().Frame10, options().Frame7})
+    for (QGroupBox *g : {options().ticketPage().Frame10, options().ticketPage().Frame7})
         EXPECT_FALSE(g->isEnabled());
-    options().chkUseSeiriPrev->setChecked(true);
-    for (QGroupBox *g : {options().Frame10, options().Frame7})
+    options().ticketPage().chkUseSeiriPrev->setChecked(true);
+    for (QGroupBox *g : {options().ticketPage().Frame10, options().ticketPage().Frame7})
         EXPECT_TRUE(g->isEnabled());
-    options().chkUseSeiriPrev->setChecked(false);
-    for (QGroupBox *g : {options().Frame10, options().Frame7})
+    options().ticketPage().chkUseSeiriPrev->setChecked(false);
+    for (QGroupBox *g : {options().ticketPage().Frame10, options().ticketPage().Frame7})
         EXPECT_FALSE(g->isEnabled());
 }
 
@@ -328,7 +330,7 @@ TEST_F(TicketPlugins, NotInUseThePreviewIsClearedAndNothingDrawn)
     usePreview(testPlugin("full"));
     refresh();
     ASSERT_EQ(previewCentre(), 0xFF00FF00u);
-    options().chkUseSeiriPrev->setChecked(false);
+    options().ticketPage().chkUseSeiriPrev->setChecked(false);
     refresh();
     refresh();
     EXPECT_EQ(log.calls().size(), 1);
@@ -340,15 +342,15 @@ TEST_F(TicketPlugins, TheDateKeptAtRouteSettingOutlivesMidnight)
 {
     DrawLog log;
     usePreview(testPlugin("full"));
-    options().Option4[1]->setChecked(true);
+    options().ticketPage().Option4[1]->setChecked(true);
     clock.set(QDateTime(QDate(2026, 12, 7), QTime(23, 58, 0)));
     const QString ticketDate = ticket::TicketDateAtRouteSetting(console().SeirikenPreviewOptions(), clock.now());
     refresh(6, ticketDate);
     clock.advance(5 * 60 * 1000);
     refresh(7, ticketDate);
-    options().Option4[0]->setChecked(true);
+    options().ticketPage().Option4[0]->setChecked(true);
     refresh(8, ticketDate);
-    options().Option4[2]->setChecked(true);
+    options().ticketPage().Option4[2]->setChecked(true);
     refresh(9, ticketDate);
     const auto calls = log.calls();
     ASSERT_EQ(calls.size(), 4);
@@ -356,7 +358,7 @@ TEST_F(TicketPlugins, TheDateKeptAtRouteSettingOutlivesMidnight)
     EXPECT_EQ(calls[1][1], QByteArray("12-07-2026"));
     EXPECT_EQ(calls[1][2], QByteArray("00:03:00"));
     EXPECT_EQ(calls[2][1], QByteArray("12-08-2026"));
-    EXPECT_EQ(calls[3][1], options().Label10->text().toLatin1());
+    EXPECT_EQ(calls[3][1], options().ticketPage().Label10->text().toLatin1());
 }
 
 TEST_F(TicketPlugins, RightPressOpensTheMenuThatCopiesThePreview)
@@ -416,8 +418,8 @@ TEST_F(TicketPlugins, EveryDisplayUpdateDrawsTheTicketOfItsStop)
 {
     DrawLog log;
     usePreview(testPlugin("full"));
-    options().Option4[1]->setChecked(true);
-    options().Text2[0]->setText(QStringLiteral(HARUNE_SOURCE_DIR "/data/demo"));
+    options().ticketPage().Option4[1]->setChecked(true);
+    options().folderPage().Text2[0]->setText(QStringLiteral(HARUNE_SOURCE_DIR "/data/demo"));
     clock.set(QDateTime(QDate(2026, 12, 7), QTime(23, 59, 0)));
     for (int k : {10, 1, 11, 3})
         console().CommandButton1[k]->click();
@@ -449,8 +451,8 @@ TEST_F(TicketPlugins, APluginInAFolderNamedOutsideTheCodePageLoadsAndOutlivesARe
     const QString plugin = dir.filePath(QStringLiteral("Données/full.4SP"));
     ASSERT_TRUE(QFile::copy(testPlugin("full"), plugin));
     choose(plugin);
-    EXPECT_EQ(options().txtSeiriPlgDir->text(), plugin);
-    EXPECT_EQ(options().List1->count(), 10);
+    EXPECT_EQ(options().ticketPage().txtSeiriPlgDir->text(), plugin);
+    EXPECT_EQ(options().ticketPage().List1->count(), 10);
     // Told once that the name is kept beside the settings file.
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_TRUE(messages.shown[0].text.contains(plugin));
@@ -458,8 +460,8 @@ TEST_F(TicketPlugins, APluginInAFolderNamedOutsideTheCodePageLoadsAndOutlivesARe
     EXPECT_EQ(previewCentre(), 0xFF00FF00u);
 
     restart();
-    EXPECT_EQ(options().txtSeiriPlgDir->text(), plugin);
-    EXPECT_EQ(options().List1->count(), 10);
+    EXPECT_EQ(options().ticketPage().txtSeiriPlgDir->text(), plugin);
+    EXPECT_EQ(options().ticketPage().List1->count(), 10);
     EXPECT_EQ(console().Combo1->count(), 2);
 }
 
@@ -469,7 +471,7 @@ TEST_F(TicketPlugins, APluginThatCrashedIsLeftOutAtTheNextStartWhichSaysSoOnce)
     ASSERT_TRUE(QFile::copy(testPlugin("full"), plugin));
     usePreview(plugin);
     restart();
-    ASSERT_EQ(options().List1->count(), 10);
+    ASSERT_EQ(options().ticketPage().List1->count(), 10);
 
     // A run that died while drawing: its marker names the plug-in, its process is gone.
     qint64 gone = 0;
@@ -487,15 +489,15 @@ TEST_F(TicketPlugins, APluginThatCrashedIsLeftOutAtTheNextStartWhichSaysSoOnce)
     ASSERT_EQ(messages.shown.size(), before + 2); // the close confirmation, then the notice
     EXPECT_TRUE(messages.shown.back().text.contains(plugin));
     EXPECT_EQ(messages.shown.back().icon, MessagePresenter::Icon::Warning);
-    EXPECT_EQ(options().List1->count(), 0);
+    EXPECT_EQ(options().ticketPage().List1->count(), 0);
     // The setting itself is kept.
-    EXPECT_EQ(options().txtSeiriPlgDir->text(), plugin);
+    EXPECT_EQ(options().ticketPage().txtSeiriPlgDir->text(), plugin);
 
     restart();
     EXPECT_EQ(messages.shown.size(), before + 3); // only the close confirmation
-    EXPECT_EQ(options().List1->count(), 0);
+    EXPECT_EQ(options().ticketPage().List1->count(), 0);
 
     // Chosen again, it is taken over.
     choose(plugin);
-    EXPECT_EQ(options().List1->count(), 10);
+    EXPECT_EQ(options().ticketPage().List1->count(), 10);
 }

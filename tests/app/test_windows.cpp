@@ -3,9 +3,10 @@
 #include "app/EntryFrame.h"
 #include "app/PanelDrag.h"
 #include "app/ScreenFit.h"
-#include "app/WindowPlacement.h"
 #include "app/TerminationSignals.h"
+#include "app/WindowPlacement.h"
 #include "controls/M_Degit.h"
+#include "settings/SoundPage.h"
 #include "settings/frmOption.h"
 #include "settings/mdlIniIoEx.h"
 
@@ -88,7 +89,7 @@ TEST_F(StartUp, PlacesBothWindowsAndShowsTheKeypadWithoutAMessage)
     EXPECT_EQ(console().frameGeometry().bottomRight(), screen.bottomRight());
     EXPECT_TRUE(panel().isVisible());
     EXPECT_TRUE(console().isVisible());
-    EXPECT_FALSE(forms->options().isVisible());
+    EXPECT_FALSE(forms->optionsWindow().isVisible());
     EXPECT_EQ(visibleEntryFrame(console()), 1);
     EXPECT_EQ(console().EntryMode, 0);
     EXPECT_TRUE(messages.shown.empty());
@@ -126,8 +127,8 @@ TEST_F(StartUp, NoSoundAndTabReachesOnlyTheControlsInView)
 
 TEST_F(StartUp, DigitListsShowAllTenDigitsAndAnswerTheUsersChoice)
 {
-    forms->options().txtSelectSound[0]->setText(QStringLiteral("/section.wav"));
-    forms->options().txtSelectSound[1]->setText(QStringLiteral("/route.wav"));
+    forms->optionsWindow().soundPage().txtSelectSound[0]->setText(QStringLiteral("/section.wav"));
+    forms->optionsWindow().soundPage().txtSelectSound[1]->setText(QStringLiteral("/route.wav"));
     console().Frame1_DblClick(1);
     for (QListWidget *list : {console().List2[0], console().List2[4], console().List3[2]}) {
         for (int row = 0; row < 10; ++row)
@@ -471,5 +472,5 @@ TEST_F(OptionsButton, ShowsTheOptionsModallyWithPanelAndConsoleDisabled)
     EXPECT_TRUE(bothDisabled);
     EXPECT_TRUE(panel().isEnabled());
     EXPECT_TRUE(console().isEnabled());
-    EXPECT_FALSE(forms->options().isVisible());
+    EXPECT_FALSE(forms->optionsWindow().isVisible());
 }

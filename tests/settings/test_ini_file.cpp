@@ -82,7 +82,7 @@ TEST_F(IniFile, SaveIntoAFolderThatIsAFileFailsWithAMessage)
     const QString target = dir.filePath(QStringLiteral("notafolder/731.in4"));
     const IniStatus status = mdlIniIoEx::save(IniRecords(), target);
     ASSERT_TRUE(status.failed());
-    EXPECT_EQ(status.code, IniStatus::PathAccessError);
+    EXPECT_EQ(status.code, base::LegacyError::PathFileAccessError);
     EXPECT_TRUE(status.message().startsWith(QStringLiteral("エラー Code:75\r\n内容:パス名が無効です。")))
         << status.message().toStdString();
     EXPECT_EQ(readAll(path(QStringLiteral("notafolder"))), QByteArray("x"));
@@ -99,7 +99,7 @@ TEST_F(IniFile, SaveThatRunsOutOfRoomLeavesTheOldFile)
         status = mdlIniIoEx::save(sampleRecords(), path());
     }
     ASSERT_TRUE(status.failed());
-    EXPECT_EQ(status.code, IniStatus::DiskFull);
+    EXPECT_EQ(status.code, base::LegacyError::DiskFull);
     EXPECT_TRUE(status.message().startsWith(QStringLiteral("エラー Code:61\r\n内容:ディスクの空き容量が不足しています。")))
         << status.message().toStdString();
     EXPECT_EQ(readAll(path()), old);
@@ -152,7 +152,7 @@ TEST_F(IniFile, ValueTooLongIsRefusedAndTheOldFileKept)
     r.seiriken.SeiriPlgFile = QString(70000, u'x');
     const IniStatus status = mdlIniIoEx::save(r, path());
     ASSERT_TRUE(status.failed());
-    EXPECT_EQ(status.code, IniStatus::ValueTooLong);
+    EXPECT_EQ(status.code, base::LegacyError::InvalidCall);
     EXPECT_TRUE(status.description.contains(QStringLiteral("SeiriPlgFile")));
     EXPECT_EQ(readAll(path()), old);
 }
@@ -161,7 +161,7 @@ TEST_F(IniFile, MissingFileIsReportedApartFromFailures)
 {
     const auto missing = mdlIniIoEx::load(path());
     EXPECT_TRUE(missing.status.missing());
-    EXPECT_EQ(missing.status.code, IniStatus::FileNotFound);
+    EXPECT_EQ(missing.status.code, base::LegacyError::FileNotFound);
     EXPECT_EQ(missing.records, IniRecords());
 
     EXPECT_TRUE(mdlIniIoEx::load(QString()).status.missing());
@@ -170,7 +170,7 @@ TEST_F(IniFile, MissingFileIsReportedApartFromFailures)
     ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("731.in4")));
     const auto folder = mdlIniIoEx::load(path());
     EXPECT_TRUE(folder.status.failed());
-    EXPECT_NE(folder.status.code, 0);
+    EXPECT_NE(folder.status.code, base::LegacyError::None);
 }
 
 TEST_F(IniFile, ShortAndOversizedFilesLoadWithoutError)
@@ -200,7 +200,7 @@ TEST_F(IniFile, ShortAndOversizedFilesLoadWithoutError)
 
 TEST(IniMessage, ErrorTextHasCodeLineBreakAndDescription)
 {
-    EXPECT_EQ(mdlIniIoEx::errorMessage(61, QStringLiteral("ディスクの空き容量が不足しています。")),
+    EXPECT_EQ(IniStatus::errorMessage(base::LegacyError::DiskFull, QStringLiteral("ディスクの空き容量が不足しています。")),
               QStringLiteral("エラー Code:61\r\n内容:ディスクの空き容量が不足しています。"));
 }
 

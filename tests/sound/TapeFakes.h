@@ -4,8 +4,8 @@
 // shared log, so that tests can read the order of sounds and announcements.
 
 #include "base/Cp932.h"
-#include "speech/TextToSpeech.h"
 #include "sound/TapeHost.h"
+#include "speech/TextToSpeech.h"
 
 #include <QDir>
 #include <QFile>
@@ -39,7 +39,10 @@ public:
     {
         m_log << QStringLiteral("play %1 %2 %3").arg(path, tag, wait ? QStringLiteral("wait") : QStringLiteral("nowait"));
     }
-    QString soundFile(int slot) const override { return QStringLiteral("slot%1.wav").arg(slot); }
+    QString soundFile(settings::SoundSlot slot) const override
+    {
+        return QStringLiteral("slot%1.wav").arg(static_cast<int>(slot));
+    }
     bool preSoundAlways() const override { return always; }
     bool preSoundWaits() const override { return waits; }
     QString osName() const override { return os; }

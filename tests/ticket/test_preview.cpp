@@ -25,16 +25,16 @@ TEST(TicketTexts, TheDateChoice)
     PreviewOptions options;
     options.fixedDate = QStringLiteral("2025/01/31");
     EXPECT_EQ(DateText(options, QStringLiteral("12-07-2026"), now), QStringLiteral("12-08-2026"));
-    options.dateMode = 1;
+    options.dateMode = settings::TicketDateMode::KeptAtRouteSetting;
     EXPECT_EQ(DateText(options, QStringLiteral("12-07-2026"), now), QStringLiteral("12-07-2026"));
-    options.dateMode = 2;
+    options.dateMode = settings::TicketDateMode::Fixed;
     EXPECT_EQ(DateText(options, QStringLiteral("12-07-2026"), now), QStringLiteral("2025/01/31"));
 
     // What route setting keeps.
     EXPECT_EQ(TicketDateAtRouteSetting(options, now), QStringLiteral("2025/01/31"));
-    options.dateMode = 1;
+    options.dateMode = settings::TicketDateMode::KeptAtRouteSetting;
     EXPECT_EQ(TicketDateAtRouteSetting(options, now), QStringLiteral("12-08-2026"));
-    options.dateMode = 0;
+    options.dateMode = settings::TicketDateMode::AtPrint;
     EXPECT_EQ(TicketDateAtRouteSetting(options, now), QStringLiteral("12-08-2026"));
 }
 
@@ -110,7 +110,7 @@ TEST_F(Preview, ClearedWhenThePluginIsGoneOrRefused)
 
 TEST_F(Preview, KeptDateSurvivesMidnight)
 {
-    options.dateMode = 1;
+    options.dateMode = settings::TicketDateMode::KeptAtRouteSetting;
     clock.set(QDateTime(QDate(2026, 12, 7), QTime(23, 59, 0)));
     stop.ticketDate = TicketDateAtRouteSetting(options, clock.now());
     RefreshPreview(&picture, options, stop, clock);
@@ -121,7 +121,7 @@ TEST_F(Preview, KeptDateSurvivesMidnight)
     EXPECT_EQ(log.calls()[1][2], QByteArray("00:01:00"));
 
     // The date at print follows the clock.
-    options.dateMode = 0;
+    options.dateMode = settings::TicketDateMode::AtPrint;
     RefreshPreview(&picture, options, stop, clock);
     EXPECT_EQ(log.calls()[2][1], QByteArray("12-08-2026"));
 }

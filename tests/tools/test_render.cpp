@@ -4,13 +4,12 @@
 #include "731-tool/CommandTable.h"
 #include "731-tool/PanelRenderer.h"
 #include "731-tool/RenderCommand.h"
-#include "base/AtomicFile.h"
 #include "ToolRun.h"
-#include "settings/frmOption.h"
+#include "base/AtomicFile.h"
+#include "settings/Options.h"
 #include "settings/mdlIniIoEx.h"
 
 #include <QDir>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -48,7 +47,7 @@ using RenderMatchesTheProgram = AppFixture;
 
 TEST_F(RenderMatchesTheProgram, DemoRouteOneAtStopThree)
 {
-    forms->options().Text2[0]->setText(tooltest::DemoFile(QString()));
+    forms->options().change([](settings::OptionRecords &r) { r.folder.FareDataDir = tooltest::DemoFile(QString()); });
     for (int k : {10, 1, 11, 1})
         console().CommandButton1[k]->click();
     console().Command1[1]->click();

@@ -8,13 +8,12 @@
 #include "base/AtomicFile.h"
 #include "base/Clock.h"
 #include "ui/MessagePresenter.h"
-#include "settings/frmOption.h"
+#include "settings/Options.h"
 #include "settings/mdlIniIoEx.h"
 
 #include <QCheckBox>
 #include <QCoreApplication>
 #include <QFile>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
@@ -94,7 +93,7 @@ PanelRendering RenderPanel(const PanelScene &scene)
         return {{}, messages.texts.join(QStringLiteral("\n"))};
 
     app::frmCtl &console = forms.console();
-    forms.options().Text2[0]->setText(scene.fareDir);
+    forms.options().change([&](settings::OptionRecords &r) { r.folder.FareDataDir = scene.fareDir; });
     console.Option4[qBound(0, scene.backlight, 2)]->setChecked(true);
     console.Check2->setChecked(scene.lateNight);
 
