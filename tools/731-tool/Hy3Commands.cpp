@@ -131,7 +131,7 @@ int BuildHy3(const QString &csvPath, const QString &hy3Path, ToolIo &io, Hy3Buil
     };
     auto refuse = [&](int line, const QString &what) {
         note(line, what);
-        io.error(QStringLiteral("%1 was not written").arg(hy3Path));
+        io.error(QStringLiteral("%1: not written").arg(hy3Path));
         return ExitBadInput;
     };
     std::vector<std::pair<int, QString>> warnings; // line, what
@@ -177,7 +177,7 @@ int BuildHy3(const QString &csvPath, const QString &hy3Path, ToolIo &io, Hy3Buil
     if (options.strict && !warnings.empty()) {
         for (const auto &[line, what] : warnings)
             note(line, what + QStringLiteral(" (refused with --strict)"));
-        io.error(QStringLiteral("%1 was not written").arg(hy3Path));
+        io.error(QStringLiteral("%1: not written").arg(hy3Path));
         return ExitBadInput;
     }
     for (const auto &[line, what] : warnings)

@@ -103,7 +103,7 @@ int BuildTp(const QString &csvPath, const QString &tpPath, ToolIo &io, bool verb
     };
     auto refuse = [&](int line, const QString &what) {
         note(line, what);
-        io.error(QStringLiteral("%1 was not written").arg(tpPath));
+        io.error(QStringLiteral("%1: not written").arg(tpPath));
         return ExitBadInput;
     };
 
