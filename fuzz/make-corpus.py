@@ -104,6 +104,9 @@ def csv_seeds():
     put("fuzz_tool_csv", "multi-line.csv", b'"two\nlines",1,2\r\n"unclosed,1\n')
     put("fuzz_tool_csv", "not-cp932.csv", "müller,1,99999\n".encode())
     put("fuzz_tool_csv", "tp.csv", read(os.path.join(root, "data/demo/2tp.csv")))
+    put("fuzz_tool_csv", "sjis-japanese-header.csv",
+        "停留所名,整理券番号,運賃1\r\n駅前,1,0\r\nﾊﾙﾈ①髙島屋前,2,16384,-1\r\n本町,,170\r\n".encode("cp932"))
+    put("fuzz_tool_csv", "bom-controls.csv", "\ufeff\"\u241b[31m赤\u2407\",1,1\r\n放送文,送り,音\rtext,1,0\r".encode())
 
 
 def mci_seeds():

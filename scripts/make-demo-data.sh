@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
-# Rebuilds the demo fare data files data/demo/<route>.hy3 from their readable sources
-# data/demo/src/<route>.csv with the companion tool, then checks the folder.
+# Rebuilds the demo data from their readable UTF-8 sources with the companion tool: the fare
+# data files data/demo/<route>.hy3 from data/demo/src/<route>.csv and the broadcast data
+# data/demo/<route>tp.csv (Shift-JIS, CR LF, as the tape reads them) from
+# data/demo/src/<route>tp.csv; then checks the folder.
 #   scripts/make-demo-data.sh [path/to/731-tool]     (default: build/731-tool)
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -11,8 +13,10 @@ if [ ! -x "$tool" ]; then
 fi
 demo=$root/data/demo
 for csv in "$demo"/src/*.csv; do
-  route=$(basename "$csv" .csv)
-  "$tool" hy3 build "$csv" "$demo/$route.hy3"
-  echo "$demo/$route.hy3"
+  name=$(basename "$csv" .csv)
+  case $name in
+    *tp) "$tool" tp build "$csv" "$demo/$name.csv"; echo "$demo/$name.csv" ;;
+    *) "$tool" hy3 build "$csv" "$demo/$name.hy3"; echo "$demo/$name.hy3" ;;
+  esac
 done
 "$tool" check "$demo"

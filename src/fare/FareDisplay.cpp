@@ -14,6 +14,17 @@ int16_t LateNightFare(int16_t fare)
                                            int(std::numeric_limits<int16_t>::max())));
 }
 
+std::vector<int> UndoublableCells(const std::array<int16_t, FareColumns> &fares)
+{
+    std::vector<int> cells;
+    for (int i = 1; i <= FareCells; ++i) {
+        const int fare = fares[i - 1];
+        if (fare != -1 && (fare > LargestDoublableFare || fare < -LargestDoublableFare - 1))
+            cells.push_back(i);
+    }
+    return cells;
+}
+
 int16_t ShownFare(int16_t fare, bool lateNight)
 {
     return lateNight ? LateNightFare(fare) : fare;

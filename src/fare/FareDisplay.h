@@ -5,6 +5,7 @@
 #include <array>
 #include <cstdint>
 #include <optional>
+#include <vector>
 
 namespace fare {
 
@@ -13,6 +14,12 @@ namespace fare {
 // end (32767, or -32768 for a fare below -16384) instead of wrapping round, so that a fare
 // above 16383 never shows as a negative or small number.
 int16_t LateNightFare(int16_t fare);
+
+// Fares from -16384 to 16383 double within signed 16 bits; late-night fare holds the others.
+constexpr int LargestDoublableFare = 16383;
+
+// The fare cells (1..30) whose fare late-night fare cannot show doubled, in cell order.
+std::vector<int> UndoublableCells(const std::array<int16_t, FareColumns> &fares);
 
 // The fare as a cell shows it: LateNightFare when late-night fare is on, the fare otherwise.
 int16_t ShownFare(int16_t fare, bool lateNight);

@@ -73,34 +73,54 @@ class Checker
 public:
     explicit Checker(const QByteArray &bytes) : m_bytes(bytes), m_size(static_cast<uint64_t>(bytes.size())) {}
 
-    bool run()
+    bool run() { return verdict().problem == ElfProblem::None; }
+
+    ElfVerdict verdict()
     {
-        return header() && programHeaders() && segments() && dynamicTable();
+        if (header() && programHeaders() && segments() && dynamicTable())
+            m_verdict = {};
+        return m_verdict;
     }
 
 private:
+    bool fail(ElfProblem problem, const char *detail = "")
+    {
+        m_verdict.problem = problem;
+        m_verdict.detail = QByteArray(detail);
+        return false;
+    }
+
     bool header()
     {
         const auto eh = readAt<Ehdr>(m_bytes, 0);
-        if (!eh)
-            return false;
+        if (!eh || std::memcmp(eh->e_ident, ELFMAG, SELFMAG) != 0) {
+            // A file cut inside its header still shows the magic.
+            const bool cut = m_size >= SELFMAG && std::memcmp(m_bytes.constData(), ELFMAG, SELFMAG) == 0;
+            return cut ? fail(ElfProblem::Damaged, "the file ends inside its ELF header") : fail(ElfProblem::NotElf);
+        }
         m_eh = *eh;
-        if (std::memcmp(m_eh.e_ident, ELFMAG, SELFMAG) != 0)
-            return false;
-        if (m_eh.e_ident[EI_CLASS] != NativeClass || m_eh.e_ident[EI_DATA] != NativeData
-            || m_eh.e_ident[EI_VERSION] != EV_CURRENT)
-            return false;
+        m_verdict.elfClass = m_eh.e_ident[EI_CLASS];
+        m_verdict.type = m_eh.e_type;
+        m_verdict.machine = m_eh.e_machine;
+        if (m_eh.e_ident[EI_CLASS] != NativeClass)
+            return fail(ElfProblem::OtherClass);
+        if (m_eh.e_ident[EI_DATA] != NativeData)
+            return fail(ElfProblem::OtherByteOrder);
+        if (m_eh.e_ident[EI_VERSION] != EV_CURRENT)
+            return fail(ElfProblem::Damaged, "its ELF header has an unknown version");
         if (m_eh.e_type != ET_DYN)
-            return false;
+            return fail(ElfProblem::NotSharedLibrary);
         if (NativeMachine != 0 && m_eh.e_machine != NativeMachine)
-            return false;
-        return m_eh.e_phentsize == sizeof(Phdr) && m_eh.e_phnum > 0 && m_eh.e_phnum <= MaxProgramHeaders;
+            return fail(ElfProblem::OtherMachine);
+        if (m_eh.e_phentsize != sizeof(Phdr) || m_eh.e_phnum == 0 || m_eh.e_phnum > MaxProgramHeaders)
+            return fail(ElfProblem::Damaged, "its program header table makes no sense");
+        return true;
     }
 
     bool programHeaders()
     {
         if (!rangeWithin(m_eh.e_phoff, uint64_t(m_eh.e_phnum) * sizeof(Phdr), m_size))
-            return false;
+            return fail(ElfProblem::Damaged, "its program headers reach past the end of the file");
         for (int i = 0; i < m_eh.e_phnum; ++i)
             m_ph.push_back(*readAt<Phdr>(m_bytes, m_eh.e_phoff + uint64_t(i) * sizeof(Phdr)));
         return true;
@@ -112,21 +132,21 @@ private:
         bool anyLoad = false;
         for (const Phdr &p : m_ph) {
             if (p.p_filesz > 0 && !rangeWithin(p.p_offset, p.p_filesz, m_size))
-                return false;
+                return fail(ElfProblem::Damaged, "a segment reaches past the end of the file");
             if (p.p_type != PT_LOAD)
                 continue;
             anyLoad = true;
             if (p.p_filesz > p.p_memsz || !rangeWithin(p.p_vaddr, p.p_memsz, std::numeric_limits<Addr>::max()))
-                return false;
+                return fail(ElfProblem::Damaged, "a loadable segment makes no sense");
         }
         if (!anyLoad)
-            return false;
+            return fail(ElfProblem::Damaged, "it has no loadable segment");
         // The loader reads these from memory once the library is mapped.
         for (const Phdr &p : m_ph) {
             const bool readInMemory = p.p_type == PT_DYNAMIC || p.p_type == PT_NOTE || p.p_type == PT_TLS
                                       || p.p_type == PT_GNU_EH_FRAME || p.p_type == PT_GNU_PROPERTY;
             if (readInMemory && p.p_filesz > 0 && !fileBacked(p.p_vaddr, p.p_offset, p.p_filesz))
-                return false;
+                return fail(ElfProblem::Damaged, "a segment the loader reads lies outside the loaded ones");
         }
         return true;
     }
@@ -164,7 +184,7 @@ private:
                 dynamic = &p;
         }
         if (!dynamic)
-            return false;
+            return fail(ElfProblem::Damaged, "it has no dynamic table");
         struct Table
         {
             uint64_t address = 0;
@@ -222,18 +242,18 @@ private:
             }
         }
         if (!ended || !strtab.present)
-            return false;
+            return fail(ElfProblem::Damaged, "its dynamic table is cut short");
         for (const Table *t : {&strtab, &rela, &rel, &jmprel, &initArray, &finiArray, &preinitArray}) {
             if (t->present && !mapped(t->address, t->size))
-                return false;
+                return fail(ElfProblem::Damaged, "a table of its dynamic table lies outside the library");
         }
         for (uint64_t offset : stringOffsets) {
             if (offset >= strtab.size)
-                return false;
+                return fail(ElfProblem::Damaged, "a name of its dynamic table lies outside the string table");
         }
         for (uint64_t address : addresses) {
             if (!mapped(address, 1))
-                return false;
+                return fail(ElfProblem::Damaged, "a table of its dynamic table lies outside the library");
         }
         m_strtab = strtab.address;
         m_strtabSize = strtab.size;
@@ -251,6 +271,7 @@ private:
     }
 
 protected:
+    ElfVerdict m_verdict;
     const QByteArray &m_bytes;
     const uint64_t m_size;
     Ehdr m_eh{};
@@ -409,6 +430,54 @@ private:
 bool ElfImage::isLoadableLibrary(const QByteArray &bytes)
 {
     return Checker(bytes).run();
+}
+
+ElfVerdict ElfImage::verdict(const QByteArray &bytes)
+{
+    return Checker(bytes).verdict();
+}
+
+QString ElfImage::machineName(int machine)
+{
+    switch (machine) {
+    case EM_X86_64: return QStringLiteral("x86-64");
+    case EM_386: return QStringLiteral("i386");
+    case EM_AARCH64: return QStringLiteral("AArch64 (64-bit ARM)");
+    case EM_ARM: return QStringLiteral("32-bit ARM");
+    case EM_RISCV: return QStringLiteral("RISC-V");
+    case EM_PPC64: return QStringLiteral("64-bit PowerPC");
+    case EM_PPC: return QStringLiteral("PowerPC");
+    case EM_S390: return QStringLiteral("IBM Z");
+    case EM_MIPS: return QStringLiteral("MIPS");
+    case EM_LOONGARCH: return QStringLiteral("LoongArch");
+    default: return QStringLiteral("machine type %1").arg(machine);
+    }
+}
+
+QString ElfImage::describe(const ElfVerdict &v)
+{
+    const QString bits = v.elfClass == ELFCLASS32 ? QStringLiteral("32-bit") : QStringLiteral("64-bit");
+    const QString native = NativeClass == ELFCLASS32 ? QStringLiteral("32-bit") : QStringLiteral("64-bit");
+    switch (v.problem) {
+    case ElfProblem::None:
+        return {};
+    case ElfProblem::NotElf:
+        return QStringLiteral("not a shared library: the file does not start as an ELF file does");
+    case ElfProblem::OtherClass:
+        return QStringLiteral("a %1 library; this program loads %2 plug-ins").arg(bits, native);
+    case ElfProblem::OtherByteOrder:
+        return QStringLiteral("built for a machine of the other byte order");
+    case ElfProblem::NotSharedLibrary:
+        return v.type == ET_EXEC  ? QStringLiteral("a program, not a shared library (link it with -shared)")
+               : v.type == ET_REL ? QStringLiteral("an object file, not a shared library (link it with -shared)")
+                                  : QStringLiteral("an ELF file of type %1, not a shared library").arg(v.type);
+    case ElfProblem::OtherMachine:
+        return QStringLiteral("built for %1; this program runs on %2")
+            .arg(machineName(v.machine), machineName(NativeMachine));
+    case ElfProblem::Damaged:
+        return QStringLiteral("damaged or cut short: %1").arg(QString::fromLatin1(v.detail));
+    }
+    return {};
 }
 
 std::optional<QByteArrayList> ElfImage::definedFunctions(const QByteArray &bytes)

@@ -91,7 +91,8 @@ static_assert(sizeof(PlgInfo) == 56, "PlgInfo is fourteen 32-bit fields");
 
 // 0 when the file is not a plug-in (not a regular file, not a loadable library of this machine,
 // no entry points, another interface version) or the plug-in refuses; otherwise `info` is filled.
-int32_t KB4_GetPlgInfo(const QString &plugin, PlgInfo &info);
+// `refusal`, when given, receives why in English (for standard error), or is emptied.
+int32_t KB4_GetPlgInfo(const QString &plugin, PlgInfo &info, QString *refusal = nullptr);
 // The plug-in's remarks replace the text of `edit`, a QPlainTextEdit or a QLineEdit.
 int32_t KB4_SetPlgComment(const QString &plugin, QWidget *edit);
 // The plug-in's company names are added to `combo`, a QComboBox; its selection is left as it was.

@@ -23,6 +23,13 @@ struct LoadedPlugin
     SeirikenDrawFn draw = nullptr;
 };
 
+// A plug-in as loaded, or why the file is not taken for one.
+struct PluginLoad
+{
+    const LoadedPlugin *plugin = nullptr;
+    QString refusal; // in English, for the plug-in's author; empty when loaded
+};
+
 // Loads ticket plug-ins by file name and keeps them loaded, one per file name. Each call looks
 // at the file again: a file that has changed since (another inode, size, modification or change
 // time) is loaded afresh, so a rebuilt plug-in shows at its next use.
@@ -41,12 +48,12 @@ class PluginLoader
 public:
     static PluginLoader &instance();
 
-    // The plug-in in `file`, named by its real file name, or nullptr when the file is not a
-    // plug-in (not a regular file, too large, not a loadable library of this machine, without
-    // the entry points, of another interface version) or is blocked after a crash. The result
-    // stays valid until the program ends. Call it inside a PluginCallScope: loading runs the
-    // plug-in's constructors.
-    const LoadedPlugin *load(const QString &file);
+    // The plug-in in `file`, named by its real file name, or no plug-in and the reason when
+    // the file is not one (not a regular file, too large, not a loadable library of this
+    // machine, without the entry points, refused by the dynamic loader, of another interface
+    // version) or is blocked after a crash. The plug-in stays valid until the program ends.
+    // Call it inside a PluginCallScope: loading runs the plug-in's constructors.
+    PluginLoad load(const QString &file);
 
     // The entry points every plug-in exports, in the order they are called.
     static const QByteArrayList &entryPoints();
@@ -69,11 +76,11 @@ private:
     struct Entry
     {
         Signature signature;
-        const LoadedPlugin *plugin = nullptr; // nullptr: the file was refused
+        PluginLoad load; // no plug-in: the file was refused
     };
 
-    const LoadedPlugin *loadFresh(const QString &path, Signature &signature);
-    const LoadedPlugin *openLibrary(const QByteArray &image, const QString &path);
+    PluginLoad loadFresh(const QString &path, Signature &signature);
+    PluginLoad openLibrary(const QByteArray &image, const QString &path);
 
     std::mutex m_mutex;
     PluginCrashRecord m_crashRecord;

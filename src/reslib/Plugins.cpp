@@ -1,6 +1,7 @@
 #include "reslib/KBP4Res.h"
 
 #include "base/Cp932.h"
+#include "reslib/PluginQueries.h"
 #include "reslib/PluginLoader.h"
 
 #include <QComboBox>
@@ -8,48 +9,11 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 
-#include <cstring>
-#include <vector>
-
 namespace reslib {
 
 static_assert(sizeof(SeirikenPlgInfo) == 56, "the plug-in record is fourteen 32-bit fields");
 
 namespace {
-
-// What a plug-in may hand over; anything beyond is dropped rather than filling memory.
-constexpr qsizetype MaxCommentBytes = 64 * 1024;
-constexpr qsizetype MaxCorpNameBytes = 1024;
-constexpr size_t MaxCorpNames = 1000;
-
-struct CommentSink
-{
-    QByteArray text;
-};
-
-struct CorpNameSink
-{
-    std::vector<QByteArray> names;
-};
-
-extern "C" void appendComment(void *context, const char *text)
-{
-    if (!context || !text)
-        return;
-    auto *sink = static_cast<CommentSink *>(context);
-    const qsizetype room = MaxCommentBytes - sink->text.size();
-    if (room > 0)
-        sink->text.append(text, qsizetype(strnlen(text, size_t(room))));
-}
-
-extern "C" void addCorpName(void *context, const char *text)
-{
-    if (!context || !text)
-        return;
-    auto *sink = static_cast<CorpNameSink *>(context);
-    if (sink->names.size() < MaxCorpNames)
-        sink->names.emplace_back(text, qsizetype(strnlen(text, MaxCorpNameBytes)));
-}
 
 bool isDrawable32(QImage::Format format)
 {
@@ -90,32 +54,25 @@ PlgInfo fromPlugin(const SeirikenPlgInfo &in)
 
 } // namespace
 
-int32_t KB4_GetPlgInfo(const QString &plugin, PlgInfo &info)
+int32_t KB4_GetPlgInfo(const QString &plugin, PlgInfo &info, QString *refusal)
 {
-    PluginLoader &loader = PluginLoader::instance();
-    const PluginCallScope call(loader.crashRecord(), plugin);
-    const LoadedPlugin *loaded = loader.load(plugin);
-    if (!loaded)
+    const PluginInfoQuery query = QueryPluginInfo(plugin);
+    if (refusal)
+        *refusal = query.refusal;
+    if (!query.ok)
         return 0;
-    SeirikenPlgInfo filled{};
-    if (loaded->getPlgInfo(&filled) == 0)
-        return 0;
-    info = fromPlugin(filled);
+    info = fromPlugin(query.info);
     return 1;
 }
 
 int32_t KB4_SetPlgComment(const QString &plugin, QWidget *edit)
 {
-    PluginLoader &loader = PluginLoader::instance();
-    CommentSink sink;
-    {
-        const PluginCallScope call(loader.crashRecord(), plugin);
-        const LoadedPlugin *loaded = loader.load(plugin);
-        if (!loaded || !edit)
-            return 0;
-        loaded->getComment(&appendComment, &sink);
-    }
-    QString text = base::Cp932::toUnicode(sink.text);
+    if (!edit)
+        return 0;
+    const std::optional<QByteArray> comment = QueryPluginComment(plugin);
+    if (!comment)
+        return 0;
+    QString text = base::Cp932::toUnicode(*comment);
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(u'\r', u'\n');
     if (auto *plain = qobject_cast<QPlainTextEdit *>(edit)) {
         plain->setPlainText(text);
@@ -131,18 +88,14 @@ int32_t KB4_SetPlgComment(const QString &plugin, QWidget *edit)
 int32_t KB4_SetCorpAddList(const QString &plugin, QWidget *combo)
 {
     auto *list = qobject_cast<QComboBox *>(combo);
-    PluginLoader &loader = PluginLoader::instance();
-    CorpNameSink sink;
-    {
-        const PluginCallScope call(loader.crashRecord(), plugin);
-        const LoadedPlugin *loaded = loader.load(plugin);
-        if (!loaded || !list)
-            return 0;
-        loaded->getCorpNames(&addCorpName, &sink);
-    }
+    if (!list)
+        return 0;
+    const std::optional<QByteArrayList> names = QueryPluginCorpNames(plugin);
+    if (!names)
+        return 0;
     // Adding names selects nothing: a list that had no choice keeps none.
     const int selected = list->currentIndex();
-    for (const QByteArray &name : sink.names)
+    for (const QByteArray &name : *names)
         list->addItem(base::Cp932::toUnicode(name));
     list->setCurrentIndex(selected);
     return 1;
@@ -156,7 +109,7 @@ int32_t KB4_DrawSeiriken(const QString &plugin, QImage &canvas, const QByteArray
         return 0;
     PluginLoader &loader = PluginLoader::instance();
     const PluginCallScope call(loader.crashRecord(), plugin);
-    const LoadedPlugin *loaded = loader.load(plugin);
+    const LoadedPlugin *loaded = loader.load(plugin).plugin;
     if (!loaded)
         return 0;
     if (!isDrawable32(canvas.format()))

@@ -20,6 +20,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include <cstdio>
+
 namespace settings {
 
 void TicketPage::build(QGroupBox *page)
@@ -120,13 +122,17 @@ void TicketPage::Command1_Click()
 
     // Choosing a plug-in again gives it another chance after a crash.
     reslib::AllowPlugin(file);
-    if (SetPlgin(file) != 0) {
+    QString refusal;
+    if (SetPlgin(file, &refusal) != 0) {
         txtSeiriPlgDir->setText(file);
         m_window.noteChosenPath(file);
         return;
     }
     companies->addItems(previous);
     companies->setCurrentIndex(previousChoice);
+    // The message is the original's; what exactly is wrong goes to the plug-in's author on
+    // standard error (731-tool plugin check says the same).
+    std::fprintf(stderr, "%s: %s\n", qPrintable(file), qPrintable(refusal));
     m_window.host().messages().show(&m_window, QStringLiteral("指定したファイルはプラグインでないか、内容が不正です"),
                                     QStringLiteral("プラグインロードエラー"), ui::MessagePresenter::Buttons::Ok,
                                     ui::MessagePresenter::Icon::Error);
@@ -139,14 +145,17 @@ void TicketPage::Command11_Click()
     txtPlginComment->clear();
 }
 
-int32_t TicketPage::SetPlgin(const QString &file)
+int32_t TicketPage::SetPlgin(const QString &file, QString *refusal)
 {
-    if (file.isEmpty())
+    if (file.isEmpty()) {
+        if (refusal)
+            *refusal = QStringLiteral("no file is named");
         return 0;
+    }
     // Opened by its real name: only the texts handed to a plug-in are code-page bytes.
     const QString &plugin = file;
     reslib::PlgInfo info;
-    if (reslib::KB4_GetPlgInfo(plugin, info) == 0)
+    if (reslib::KB4_GetPlgInfo(plugin, info, refusal) == 0)
         return 0;
     reslib::KB4_SetPlgComment(plugin, txtPlginComment);
     listPlgInfo(info);

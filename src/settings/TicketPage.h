@@ -39,7 +39,8 @@ public:
     // name is empty or the file is refused, 2 when taken over), choose the fixed date (Command7).
     void Command1_Click();
     void Command11_Click();
-    int32_t SetPlgin(const QString &file);
+    // `refusal`, when given, says why a file is refused, in English.
+    int32_t SetPlgin(const QString &file, QString *refusal = nullptr);
     void Command7_Click();
 
     QCheckBox *chkUseSeiriPrev = nullptr;

@@ -406,9 +406,10 @@ TEST_F(PluginGateway, TheDynamicSymbolTableNamesTheMissingEntryPoint)
     EXPECT_EQ(ElfImage::definedFunctions(fileBytes(testPlugin("notaplugin"))), QByteArrayList{"SomethingElse"});
     EXPECT_FALSE(ElfImage::definedFunctions("not a library").has_value());
 
-    int32_t result = -1;
-    infoOf(testPlugin("nodraw"), &result);
-    EXPECT_EQ(result, 0);
+    PlgInfo info;
+    QString refusal;
+    EXPECT_EQ(KB4_GetPlgInfo(testPlugin("nodraw"), info, &refusal), 0);
+    EXPECT_EQ(refusal, QStringLiteral("it does not export the entry point Seiriken_Draw"));
 }
 
 TEST_F(PluginGateway, APluginThatCrashedIsNotLoadedAgainUntilChosenAgain)

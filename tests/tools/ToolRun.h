@@ -5,6 +5,8 @@
 #include "731-tool/CheckCommand.h"
 #include "731-tool/CommandTable.h"
 #include "731-tool/Hy3Commands.h"
+#include "731-tool/PluginCommands.h"
+#include "731-tool/TpCommands.h"
 
 #include <QFile>
 #include <QString>
@@ -25,7 +27,9 @@ inline ToolRun RunTool(const QStringList &args, tool::Checkers checkers = tool::
 {
     tool::CommandTable table;
     tool::AddHy3Commands(table);
+    tool::AddTpCommands(table);
     tool::AddCheckCommand(table, std::move(checkers));
+    tool::AddPluginCommands(table);
     std::ostringstream out, err;
     tool::ToolIo io{out, err};
     ToolRun run;

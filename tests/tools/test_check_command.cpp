@@ -1,6 +1,7 @@
 #include "ToolRun.h"
 
 #include "fare/Hy3Writer.h"
+#include "sound/BroadcastData.h"
 #include "base/Cp932.h"
 
 #include <QTemporaryDir>
@@ -132,6 +133,7 @@ TEST(CheckCommand, EveryCheckerLooksAtTheFilesItClaims)
     EXPECT_EQ(run.status, 1);
     EXPECT_EQ(run.out,
               dir.filePath(QStringLiteral("1tp.csv")) + QStringLiteral(": line 1: looked at\n"));
+    EXPECT_EQ(run.err, dir.path() + QStringLiteral(": 2 files checked, 1 finding\n"));
 }
 
 TEST(CheckCommand, NamesEveryBadLineOfABroadcastFile)
@@ -143,16 +145,26 @@ TEST(CheckCommand, NamesEveryBadLineOfABroadcastFile)
                          good + "only text\r\n" + "\r\n" + base::Cp932::fromUnicode(QStringLiteral("次は,1,70000\r\n"))
                              + "\"\x82\",1,1\r\n"));
     ASSERT_TRUE(WriteAll(dir.filePath(QStringLiteral("3tp.csv")), QByteArray()));
+    ASSERT_TRUE(WriteAll(dir.filePath(QStringLiteral("4tp.csv")), "\x1a")); // the end-of-file mark alone
+    ASSERT_TRUE(WriteAll(dir.filePath(QStringLiteral("5Tp.csv")), good));    // read: no 5tp.csv exists
+    ASSERT_TRUE(WriteAll(dir.filePath(QStringLiteral("6tp.csv")), good));
+    ASSERT_TRUE(WriteAll(dir.filePath(QStringLiteral("6TP.csv")), good));    // never read: 6tp.csv is
     ASSERT_TRUE(WriteAll(dir.filePath(QStringLiteral("007tp.csv")), good));
     const ToolRun run = RunTool({QStringLiteral("check"), dir.path()});
     EXPECT_EQ(run.status, 1);
     const QString two = dir.filePath(QStringLiteral("2tp.csv")) + QStringLiteral(": line ");
-    EXPECT_TRUE(run.out.contains(two + QStringLiteral("2: not three values")));
+    EXPECT_TRUE(run.out.contains(two + QStringLiteral("2: 1 value, not three")));
     EXPECT_TRUE(run.out.contains(two + QStringLiteral("3: blank")));
-    EXPECT_TRUE(run.out.contains(two + QStringLiteral("4: not three values")));
+    EXPECT_TRUE(run.out.contains(two + QStringLiteral("4: the sound flag is \"70000\"")));
     EXPECT_TRUE(run.out.contains(two + QStringLiteral("5: bytes that are not Shift-JIS")));
     EXPECT_TRUE(run.out.contains(dir.filePath(QStringLiteral("3tp.csv")) + QStringLiteral(": empty")));
     EXPECT_TRUE(run.out.contains(dir.filePath(QStringLiteral("007tp.csv")) + QStringLiteral(": the tape reads")));
-    EXPECT_FALSE(run.out.contains(QStringLiteral("1tp.csv")));
-    EXPECT_EQ(run.out.count(u'\n'), 6) << run.out.toStdString();
+    EXPECT_TRUE(run.out.contains(dir.filePath(QStringLiteral("4tp.csv")) + QStringLiteral(": empty")));
+    EXPECT_TRUE(run.out.contains(dir.filePath(QStringLiteral("6TP.csv")) + QStringLiteral(": the tape of route 6 opens 6tp.csv")));
+    EXPECT_EQ(run.out.count(u'\n'), 8) << run.out.toStdString();
+    // check and the tape judge every file alike.
+    for (const char *route : {"1", "2", "3", "4", "5", "6"}) {
+        const QString opened = sound::BroadcastData::resolvedPath(sound::BroadcastData::filePath(dir.path(), QString::fromLatin1(route)));
+        EXPECT_EQ(run.out.contains(opened + QStringLiteral(": ")), !sound::BroadcastData::load(opened)) << route;
+    }
 }

@@ -36,8 +36,8 @@ TEST(ToolCommandLine, HelpForEveryCommand)
     const Result top = RunProgram({QStringLiteral("--help")});
     EXPECT_EQ(top.status, 0);
     for (const QString &command :
-         {QStringLiteral("hy3 dump"), QStringLiteral("hy3 build"), QStringLiteral("check"), QStringLiteral("render"),
-          QStringLiteral("settings dump")}) {
+         {QStringLiteral("hy3 dump"), QStringLiteral("hy3 build"), QStringLiteral("tp dump"), QStringLiteral("tp build"),
+          QStringLiteral("check"), QStringLiteral("plugin check"), QStringLiteral("render"), QStringLiteral("settings dump")}) {
         EXPECT_TRUE(top.out.contains(QStringLiteral("731-tool ") + command))
             << command.toStdString();
         const Result help = RunProgram(command.split(u' ') + QStringList{QStringLiteral("--help")});
@@ -87,7 +87,9 @@ TEST(ToolCommandLine, ExitStatusTellsUsageFromInputProblems)
                                        QStringLiteral("--route"), QStringLiteral("2"), QStringLiteral("--section"),
                                        QStringLiteral("9"), QStringLiteral("--out"), png});
     EXPECT_EQ(refused.status, 1);
-    EXPECT_TRUE(refused.err.contains(QStringLiteral("指定した区間はデータの数よりも多いです...")));
+    EXPECT_EQ(refused.err, tooltest::DemoFile(QStringLiteral("2.hy3"))
+                               + QStringLiteral(": the simulator refuses route 2: \"指定した区間はデータの数よりも多いです...\n"
+                                                "  解決法：正しい区間を入力して下さい.\"\n"));
 
     const Result settings = RunProgram({QStringLiteral("settings"), QStringLiteral("dump"), dir.filePath(QStringLiteral("no.in4"))});
     EXPECT_EQ(settings.status, 1);

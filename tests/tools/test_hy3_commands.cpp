@@ -1,5 +1,6 @@
 #include "ToolRun.h"
 #include "../support/FileSizeLimit.h"
+#include "731-tool/CsvFile.h"
 
 #include "fare/Hy3Reader.h"
 #include "fare/Hy3Writer.h"
@@ -12,6 +13,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cerrno>
 
 using namespace tooltest;
@@ -64,7 +66,8 @@ std::vector<fare::Hy3Record> ShiftJisRoute()
                             QStringLiteral("\"港\"前"),
                             QStringLiteral("①番乗り場"),
                             QString(),
-                            QStringLiteral(" 空白 ")};
+                            QStringLiteral(" 空白 "),
+                            QStringLiteral("\x1b[31m赤\x07\r\n\t")};
     std::vector<fare::Hy3Record> records;
     for (int g = 1; g <= 301; ++g) {
         fare::Hy3Record r;
@@ -100,6 +103,66 @@ TEST_F(Hy3Commands, DumpThenBuildGivesBackA301RecordShiftJisFile)
     const QString hy3 = path(QStringLiteral("301.hy3"));
     ASSERT_TRUE(fare::Hy3Writer::WriteFile(hy3, ShiftJisRoute()));
     EXPECT_EQ(dumpThenBuild(hy3), ReadAll(hy3));
+    // Names with escape sequences and line breaks reach the terminal as their pictures only.
+    const QByteArray dump = ReadAll(path(QStringLiteral("dump.csv")));
+    EXPECT_EQ(std::count_if(dump.begin(), dump.end(), [](char c) { return uchar(c) < 0x20 || c == 0x7F; }),
+              dump.count('\n'));
+    EXPECT_EQ(dump.count('\n'), 302);
+    EXPECT_TRUE(dump.contains(QStringLiteral("\"␛[31m赤␇␍␊␉7\",7,").toUtf8()));
+}
+
+// A spreadsheet's Shift-JIS CSV with a Japanese header, its UTF-8 twin with the English
+// header, and one with a byte order mark and no header at all build the same file.
+TEST_F(Hy3Commands, ShiftJisAndUtf8SpreadsheetsBuildTheSameFile)
+{
+    const QString stops = QStringLiteral("駅前,1,0\r\n\"本町,二丁目\",2,170,0\r\nﾊﾙﾈ①髙島屋前,3,210,170,-1\r\n");
+    const struct
+    {
+        QString file;
+        QByteArray bytes;
+        QString encoding;
+    } twins[] = {
+        {QStringLiteral("sjis.csv"), base::Cp932::fromUnicode(QStringLiteral("停留所名,整理券番号,運賃1,運賃2\r\n") + stops),
+         QStringLiteral("read as Shift-JIS (CP932)")},
+        {QStringLiteral("utf8.csv"), (QStringLiteral("name,ticket,f1,f2\n") + stops).toUtf8(), QStringLiteral("read as UTF-8\n")},
+        {QStringLiteral("bom.csv"), "\xEF\xBB\xBF" + stops.toUtf8(), QStringLiteral("read as UTF-8 with a byte order mark")},
+    };
+    QByteArray first;
+    for (const auto &twin : twins) {
+        ASSERT_TRUE(WriteAll(path(twin.file), twin.bytes));
+        const QString out = path(twin.file + QStringLiteral(".hy3"));
+        const ToolRun run = RunTool({QStringLiteral("hy3"), QStringLiteral("build"), QStringLiteral("--verbose"),
+                                     path(twin.file), out});
+        ASSERT_EQ(run.status, 0) << run.err.toStdString();
+        EXPECT_TRUE(run.err.contains(twin.encoding)) << run.err.toStdString();
+        EXPECT_TRUE(run.err.contains(out + QStringLiteral(": 3 records written"))) << run.err.toStdString();
+        const QByteArray built = ReadAll(out);
+        if (first.isEmpty())
+            first = built;
+        EXPECT_EQ(built, first) << twin.file.toStdString();
+    }
+    const fare::Hy3Content c = fare::Hy3Reader::Parse(first);
+    ASSERT_EQ(c.records.size(), 3u);
+    EXPECT_EQ(base::Cp932::toUnicode(c.records[1].Name), QStringLiteral("本町,二丁目"));
+    EXPECT_EQ(base::Cp932::toUnicode(c.records[2].Name), QStringLiteral("ﾊﾙﾈ①髙島屋前"));
+    EXPECT_EQ(c.records[2].Fares[2], -1);
+}
+
+TEST_F(Hy3Commands, FaresLateNightCannotDoubleWarnUnlessStrict)
+{
+    const QByteArray csv = "a,1,16383,16384\nb,2,-16385,0\nc,3," + QByteArray(30, '0').replace("0", "0,") + "30000\n";
+    ToolRun run = build(csv);
+    EXPECT_EQ(run.status, 0) << run.err.toStdString();
+    EXPECT_TRUE(QFile::exists(path(QStringLiteral("out.hy3"))));
+    const QString in = path(QStringLiteral("in.csv"));
+    EXPECT_EQ(run.err, in + QStringLiteral(": line 1: warning: fare f2 is 16384, which late-night fare cannot double (16383 at most)\n")
+                           + in + QStringLiteral(": line 2: warning: fare f1 is -16385, which late-night fare cannot double (16383 at most)\n"));
+
+    QFile::remove(path(QStringLiteral("out.hy3")));
+    run = RunTool({QStringLiteral("hy3"), QStringLiteral("build"), QStringLiteral("--strict"), in, path(QStringLiteral("out.hy3"))});
+    EXPECT_EQ(run.status, 1);
+    EXPECT_TRUE(run.err.contains(in + QStringLiteral(": line 1: fare f2 is 16384"))) << run.err.toStdString();
+    EXPECT_FALSE(QFile::exists(path(QStringLiteral("out.hy3"))));
 }
 
 TEST_F(Hy3Commands, DumpWritesUtf8CsvWithQuotedNames)
@@ -197,11 +260,13 @@ TEST_F(Hy3Commands, BuildRefusalsNameTheLineAndLeaveNoFile)
         {"name,ticket\n😀前,1\n", QStringLiteral("line 2: the name")},
         {"a,1,2\nb,2,40000\n", QStringLiteral("line 2: field f1 is \"40000\"")},
         {"a,1,-32769\n", QStringLiteral("line 1: field f1 is \"-32769\"")},
-        {"a,1x\n", QStringLiteral("line 1: field ticket is \"1x\"")},
+        {"a,1\nb,1x\n", QStringLiteral("line 2: field ticket is \"1x\"")},
+        {"停留所名,整理券番号,f1\n駅前,1,170\n本町,,170\n", QStringLiteral("line 3: field ticket is empty")},
+        {"駅前,1,170\n本町\n", QStringLiteral("line 2: field ticket is missing")},
         {rows(302), QStringLiteral("line 303: record 302 is more than the 301 rows")},
         {"a,1\n\"b,2\n", QStringLiteral("line 2: a quoted field is not closed")},
         {"a,1\n\"b\"c,2\n", QStringLiteral("line 2: text after the closing quote")},
-        {"a,1\n\xff,2\n", QStringLiteral("line 2: the text is not UTF-8")},
+        {"a,1\n\xff,2\n", QStringLiteral("line 2: the text is neither UTF-8 nor Shift-JIS (CP932)")},
         {"a" + QByteArray(152, ',') + "\n", QStringLiteral("line 1: 153 fields, at most 152")},
     };
     for (const auto &c : cases) {
@@ -237,4 +302,45 @@ TEST_F(Hy3Commands, BuildOntoAFullDiskFailsLoudlyAndKeepsTheOldFile)
                                      .arg(path(QStringLiteral("out.hy3")), base::AtomicFile::reasonFor(EFBIG)));
     EXPECT_EQ(ReadAll(path(QStringLiteral("out.hy3"))), old);
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), (QStringList{QStringLiteral("in.csv"), QStringLiteral("out.hy3")}));
+}
+
+namespace {
+
+// 50 MB of fare rows, handed out as asked and counted.
+class EndlessRows final : public QIODevice
+{
+public:
+    EndlessRows() { open(QIODevice::ReadOnly); }
+    bool isSequential() const override { return true; }
+    qint64 handedOut = 0;
+
+protected:
+    qint64 readData(char *data, qint64 max) override
+    {
+        static const QByteArray row = QStringLiteral("停留所,1,170,210,250\r\n").toUtf8();
+        const qint64 n = qMin(max, Total - handedOut);
+        for (qint64 i = 0; i < n; ++i)
+            data[i] = row[(handedOut + i) % row.size()];
+        handedOut += n;
+        return n;
+    }
+    qint64 writeData(const char *, qint64) override { return -1; }
+
+private:
+    static constexpr qint64 Total = 50 * 1000 * 1000;
+};
+
+} // namespace
+
+TEST(FareCsvReading, StopsAtTheRowLimitInsteadOfReadingEverything)
+{
+    EndlessRows rows;
+    const tool::CsvFileText text = tool::ReadCsv(rows, fare::MaxRows + 2);
+    EXPECT_TRUE(text.error.isEmpty());
+    EXPECT_TRUE(text.more);
+    ASSERT_EQ(text.rows.size(), size_t(fare::MaxRows + 2));
+    EXPECT_EQ(text.rows.back().line, fare::MaxRows + 2);
+    EXPECT_EQ(text.rows.back().fields, (QStringList{QStringLiteral("停留所"), QStringLiteral("1"), QStringLiteral("170"),
+                                                    QStringLiteral("210"), QStringLiteral("250")}));
+    EXPECT_LT(rows.handedOut, 256 * 1024);
 }

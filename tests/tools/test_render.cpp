@@ -99,9 +99,11 @@ TEST(Render, SettingsFileIsAppliedAsAtStartUp)
     QTemporaryDir dir;
     settings::IniRecords records = settings::IniRecords::initial(QDate(2026, 12, 7));
     records.degit.DegitBackColor = 0x0000FF; // red cell backgrounds
+    records.folder.FareDataDir = tooltest::DemoFile(QString());
     const QString file = dir.filePath(QStringLiteral("mine.in4"));
     ASSERT_TRUE(tooltest::WriteAll(file, settings::mdlIniIoEx::encode(records)));
     PanelScene scene = demoScene();
+    scene.fareDir.clear(); // the folder the settings file names
     scene.settingsFile = file;
     const auto rendering = RenderPanel(scene);
     ASSERT_TRUE(rendering.error.isEmpty()) << rendering.error.toStdString();

@@ -11,13 +11,19 @@ namespace {
 
 const char *CheckHelp =
     R"(Checks the data files in FOLDER (not its subfolders) and prints one line per finding,
-"FILE: what is wrong", naming the record where it applies. Fare data files (*.hy3) are
-checked for: a name route setting never opens, a file that cannot be read or is truncated,
-a record count of 0, 1, negative or above the 301 rows of the fare table, stop names that are
-not valid CP932, fares in cells 1 to 30 that late-night fare cannot double (above 16383),
-and bytes after the last record. Broadcast data files (*tp.csv) are checked line by line: a
-line must hold three values, the announcement text and two 16-bit flags, in Shift-JIS, with a
-text that holds a comma in double quotes; the tape refuses a file with any bad line.
+"FILE: what is wrong", naming the record or line where it applies. Every file is read by the
+program's own reader, so check and the program never judge a file differently.
+
+Fare data files (*.hy3): a name route setting never opens, a file that cannot be read or is
+truncated, a record count of 0, 1, negative or above the 301 rows of the fare table, stop
+names that are not valid Shift-JIS, fares in cells 1 to 30 that late-night fare cannot
+double (above 16383), and bytes after the last record.
+
+Broadcast data files (*tp.csv): a name the tape never opens, a file that is empty (or holds
+only the end-of-file mark), larger than 4 MiB or unreadable, and every line the tape refuses:
+a line must hold three values, the announcement text and two 16-bit flags, in Shift-JIS,
+with a text that holds a comma in double quotes; no line may be blank. The tape refuses a
+file with any bad line.
 
 Exit status: 0 nothing found, 1 any finding or FOLDER cannot be read, 2 wrong usage.
 )";
@@ -51,10 +57,9 @@ int CheckFolder(const QString &folder, const Checkers &checkers, ToolIo &io)
     }
     for (const Finding &f : findings)
         io.println(f.line());
-    io.error(QStringLiteral("%1: %2 files checked, %3 findings")
-                 .arg(folder)
-                 .arg(checked)
-                 .arg(findings.size()));
+    io.error(QStringLiteral("%1: %2 checked, %3")
+                 .arg(folder, Plural(checked, QStringLiteral("file")),
+                      Plural(qsizetype(findings.size()), QStringLiteral("finding"))));
     return findings.empty() ? ExitOk : ExitBadInput;
 }
 

@@ -1,17 +1,21 @@
 #include "731-tool/FareCsv.h"
 
+#include "731-tool/CsvField.h"
+
 #include "base/Cp932.h"
 
 namespace tool {
 namespace {
 
+enum FareCsvColumn : int { NameColumn = 0, TicketColumn = 1, FirstFareColumn = 2 };
+
 QString FieldName(int index)
 {
-    if (index == 0)
+    if (index == NameColumn)
         return QStringLiteral("name");
-    if (index == 1)
+    if (index == TicketColumn)
         return QStringLiteral("ticket");
-    return QStringLiteral("f%1").arg(index - 1);
+    return QStringLiteral("f%1").arg(index - FirstFareColumn + 1);
 }
 
 // The first character of `text` that CP932 cannot hold, as 'x' (U+XXXX).
@@ -48,20 +52,10 @@ bool ParseInt16(const QString &text, int16_t &value)
 
 QString FareCsvHeader()
 {
-    QStringList names{QStringLiteral("name"), QStringLiteral("ticket")};
+    QStringList names{FieldName(NameColumn), FieldName(TicketColumn)};
     for (int k = 1; k <= fare::FareColumns; ++k)
         names << QStringLiteral("f%1").arg(k);
     return names.join(u',');
-}
-
-QString QuoteCsvField(const QString &field)
-{
-    if (!field.contains(u',') && !field.contains(u'"') && !field.contains(u'\n')
-        && !field.contains(u'\r'))
-        return field;
-    QString quoted = field;
-    quoted.replace(QStringLiteral("\""), QStringLiteral("\"\""));
-    return u'"' + quoted + u'"';
 }
 
 QString FareCsvLine(const QString &name, const fare::Hy3Record &record)
@@ -73,91 +67,49 @@ QString FareCsvLine(const QString &name, const fare::Hy3Record &record)
     return line;
 }
 
-CsvText ParseCsv(const QString &text)
+FareCsvHeaderKind FareCsvHeaderOf(const QStringList &fields)
 {
-    CsvText csv;
-    CsvRow row;
-    QString field;
-    int line = 1;
-    bool quoted = false;     // inside a quoted field
-    bool afterQuote = false; // a quoted field has just closed
-    row.line = 1;
-    auto endField = [&] {
-        row.fields << field;
-        field.clear();
-        afterQuote = false;
-    };
-    auto endRow = [&] {
-        endField();
-        csv.rows.push_back(row);
-        row = CsvRow{};
-        row.line = line;
-    };
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar c = text[i];
-        if (quoted) {
-            if (c == u'"' && i + 1 < text.size() && text[i + 1] == u'"') {
-                field += u'"';
-                ++i;
-            } else if (c == u'"') {
-                quoted = false;
-                afterQuote = true;
-            } else {
-                if (c == u'\n')
-                    ++line;
-                field += c;
-            }
-            continue;
-        }
-        if (c == u',') {
-            endField();
-        } else if (c == u'\n' || (c == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n')) {
-            if (c == u'\r')
-                ++i;
-            ++line;
-            endRow();
-        } else if (afterQuote) {
-            csv.error = QStringLiteral("text after the closing quote of a field");
-            csv.errorLine = line;
-            return csv;
-        } else if (c == u'"' && field.isEmpty()) {
-            quoted = true;
-        } else {
-            field += c;
-        }
-    }
-    if (quoted) {
-        csv.error = QStringLiteral("a quoted field is not closed");
-        csv.errorLine = row.line;
-        return csv;
-    }
-    if (!field.isEmpty() || !row.fields.isEmpty() || afterQuote)
-        endRow();
-    return csv;
-}
-
-bool IsFareCsvHeader(const QStringList &fields)
-{
-    return fields.size() >= 2 && fields[0].trimmed() == QLatin1String("name")
-           && fields[1].trimmed() == QLatin1String("ticket");
+    if (fields.size() <= TicketColumn)
+        return FareCsvHeaderKind::None;
+    const QString name = fields[NameColumn].trimmed();
+    const QString ticket = fields[TicketColumn].trimmed();
+    if (ticket.isEmpty() || IsWholeNumber(ticket))
+        return FareCsvHeaderKind::None;
+    if (name.compare(QLatin1String("name"), Qt::CaseInsensitive) == 0
+        && ticket.compare(QLatin1String("ticket"), Qt::CaseInsensitive) == 0)
+        return FareCsvHeaderKind::English;
+    const QStringList japaneseNames{QStringLiteral("停留所名"), QStringLiteral("停留所")};
+    const QStringList japaneseTickets{QStringLiteral("整理券番号"), QStringLiteral("整理券")};
+    if (japaneseNames.contains(name) && japaneseTickets.contains(ticket))
+        return FareCsvHeaderKind::Japanese;
+    return FareCsvHeaderKind::Unknown;
 }
 
 CsvRecord RecordFromCsv(const QStringList &fields)
 {
     CsvRecord r;
-    constexpr int maxFields = 2 + fare::FareColumns;
+    constexpr int maxFields = FirstFareColumn + fare::FareColumns;
     if (fields.size() > maxFields) {
         r.error = QStringLiteral("%1 fields, at most %2 (name, ticket, f1..f150)")
                       .arg(fields.size())
                       .arg(maxFields);
         return r;
     }
-    const QString name = fields.value(0);
+    if (fields.size() <= TicketColumn) {
+        r.error = QStringLiteral("field ticket is missing; a line holds the stop name, the ticket number "
+                                 "and the fares");
+        return r;
+    }
+    if (fields[TicketColumn].trimmed().isEmpty()) {
+        r.error = QStringLiteral("field ticket is empty; write the ticket number issued at this stop");
+        return r;
+    }
+    const QString name = RestoreControls(fields[NameColumn]);
     bool writable = false;
     r.record.Name = base::Cp932::fromUnicode(name, &writable);
     if (!writable) {
-        r.error = QStringLiteral("the name \"%1\" holds %2, which CP932 cannot write")
-                      .arg(name, FirstUnwritable(name));
+        r.error = QStringLiteral("the name \"%1\" holds %2, which Shift-JIS (CP932) cannot write")
+                      .arg(ShowControls(name), FirstUnwritable(name));
         return r;
     }
     if (r.record.Name.size() > fare::Hy3MaxNameBytes) {
@@ -166,17 +118,17 @@ CsvRecord RecordFromCsv(const QStringList &fields)
                       .arg(fare::Hy3MaxNameBytes);
         return r;
     }
-    for (int i = 1; i < fields.size(); ++i) {
+    for (int i = TicketColumn; i < fields.size(); ++i) {
         int16_t value = 0;
         if (!ParseInt16(fields[i], value)) {
             r.error = QStringLiteral("field %1 is \"%2\", not a whole number from -32768 to 32767")
-                          .arg(FieldName(i), fields[i]);
+                          .arg(FieldName(i), ShowControls(fields[i]));
             return r;
         }
-        if (i == 1)
+        if (i == TicketColumn)
             r.record.TicketNo = value;
         else
-            r.record.Fares[i - 2] = value;
+            r.record.Fares[i - FirstFareColumn] = value;
     }
     return r;
 }

@@ -5,33 +5,23 @@
 #include <QString>
 #include <QStringList>
 
-#include <vector>
-
 namespace tool {
 
-// The CSV form of a fare data file: UTF-8, a header line "name,ticket,f1,...,f150", then one
-// line per record. Fields holding a comma, a quote or a line break are quoted, with quotes
-// doubled.
+// The CSV form of a fare data file: a header line "name,ticket,f1,...,f150", then one line per
+// record: the stop name, the ticket number and the 150 fares. Fields are written as
+// QuoteCsvField writes them.
 QString FareCsvHeader();
 QString FareCsvLine(const QString &name, const fare::Hy3Record &record);
-QString QuoteCsvField(const QString &field);
 
-// A row of a CSV text with the line it starts on (1-based).
-struct CsvRow
-{
-    int line = 0;
-    QStringList fields;
+// What the first row of a fare CSV is. A first row whose ticket field is not a number is a
+// header; the header names of the English and of the Japanese form are known.
+enum class FareCsvHeaderKind {
+    None,     // a record
+    English,  // name,ticket,...
+    Japanese, // 停留所名,整理券番号,...
+    Unknown,  // other words: taken for a header all the same
 };
-
-struct CsvText
-{
-    std::vector<CsvRow> rows;
-    QString error; // empty when the text parsed
-    int errorLine = 0;
-};
-
-// Splits CSV text into rows. Lines end in LF or CR LF; a quoted field may hold line breaks.
-CsvText ParseCsv(const QString &text);
+FareCsvHeaderKind FareCsvHeaderOf(const QStringList &fields);
 
 // A CSV row turned into a record, or the reason it cannot be one.
 struct CsvRecord
@@ -40,11 +30,9 @@ struct CsvRecord
     QString error; // names the field and what is wrong
 };
 
-// Converts a row: the name must be writable in CP932; ticket and fares are whole numbers in
-// signed 16 bits; missing trailing fields (and empty fields) are 0.
+// Converts a row: the name must be writable in CP932 (control pictures stand for controls);
+// the ticket number must be there; ticket and fares are whole numbers in signed 16 bits;
+// fares left out at the end, and empty fares, are 0.
 CsvRecord RecordFromCsv(const QStringList &fields);
-
-// True when the row is the header line.
-bool IsFareCsvHeader(const QStringList &fields);
 
 } // namespace tool

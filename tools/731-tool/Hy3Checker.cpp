@@ -2,6 +2,7 @@
 
 #include "731-tool/Hy3Commands.h"
 
+#include "fare/FareDisplay.h"
 #include "fare/FareRow.h"
 #include "fare/Hy3Reader.h"
 #include "fare/RoutePath.h"
@@ -20,24 +21,19 @@ bool IsRouteFileName(const QString &fileName)
            && fare::RouteKey(base) == base;
 }
 
-void CheckFares(const fare::Hy3Content &content, const QString &path,
-                std::vector<Finding> &findings)
+// Fares shown in the fare cells must be doubled at late-night fare within signed 16 bits.
+void CheckFares(const fare::Hy3Content &content, const QString &path, std::vector<Finding> &findings)
 {
-    const int limit = Hy3Checker::LargestDoublableFare;
     int g = 0;
     for (const fare::Hy3Record &r : content.records) {
         ++g;
-        for (int i = 1; i <= fare::FareCells; ++i) {
-            const int v = r.Fares[i - 1];
-            if (v != -1 && (v > limit || v < -limit - 1))
-                findings.push_back(
-                    {path, QStringLiteral("record %1: fare f%2 is %3, which late-night "
-                                          "fare cannot double (%4 at most)")
-                               .arg(g)
-                               .arg(i)
-                               .arg(v)
-                               .arg(limit)});
-        }
+        for (int cell : fare::UndoublableCells(r.Fares))
+            findings.push_back({path, QStringLiteral("record %1: fare f%2 is %3, which late-night "
+                                                     "fare cannot double (%4 at most)")
+                                          .arg(g)
+                                          .arg(cell)
+                                          .arg(r.Fares[cell - 1])
+                                          .arg(fare::LargestDoublableFare)});
     }
 }
 

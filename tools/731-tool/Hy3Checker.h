@@ -10,9 +10,6 @@ class Hy3Checker : public FolderChecker
 public:
     bool claims(const QString &fileName) const override;
     void check(const QString &path, std::vector<Finding> &findings) const override;
-
-    // Fares shown in the fare cells must be doubled at late-night fare within signed 16 bits.
-    static constexpr int LargestDoublableFare = 16383;
 };
 
 } // namespace tool

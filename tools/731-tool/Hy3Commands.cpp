@@ -1,13 +1,15 @@
 #include "731-tool/Hy3Commands.h"
 
+#include "731-tool/CsvField.h"
+#include "731-tool/CsvFile.h"
 #include "731-tool/FareCsv.h"
 
+#include "fare/FareDisplay.h"
 #include "fare/Hy3Reader.h"
 #include "fare/Hy3Writer.h"
 #include "base/Cp932.h"
 
 #include <QFile>
-#include <QStringDecoder>
 
 namespace tool {
 namespace {
@@ -15,7 +17,10 @@ namespace {
 const char *DumpHelp =
     R"(Writes the fare data file FILE.hy3 to standard output as UTF-8 CSV: the header line
 name,ticket,f1,...,f150, then one line per record (the stop name, the ticket number and
-the 150 fares). Names holding a comma, a quote or a line break are quoted, quotes doubled.
+the 150 fares). Names holding a comma, a quote or a control character are quoted, quotes
+doubled. Control characters (line breaks, escape sequences) are written as their pictures
+(U+2400 to U+241F, U+2421: a line break as ␍␊, ESC as ␛), so that none reaches the terminal;
+hy3 build reads the pictures back as the characters.
 
 A file that is truncated, whose count promises more records than it holds, whose count is
 negative or whose stop names are not valid CP932 is reported and nothing is written.
@@ -26,31 +31,31 @@ Exit status: 0 written, 1 the file cannot be read or is broken, 2 wrong usage.
 )";
 
 const char *BuildHelp =
-    R"(Writes the fare data file OUT.hy3 from IN.csv, CSV in the form hy3 dump writes (UTF-8,
-an optional header line, one record per line). Missing trailing fares and empty fields are 0.
+    R"(Writes the fare data file OUT.hy3 from IN.csv: one line per stop in travel order, each
+the stop name, the ticket number issued there, then the fares f1 to f150 (the fare for ticket
+1, 2, ...). Fares left out at the end, and empty fares, are 0; -1 is a fare that late-night
+fare never doubles.
+
+The text may be UTF-8 (with or without a byte order mark) or Shift-JIS (CP932), as Japanese
+spreadsheet programs save CSV; which one is decided by the content. A first line whose ticket
+field is not a number is a header: name,ticket,f1,... or 停留所名,整理券番号,... (other words
+are taken for a header with a warning). The pictures of control characters (such as U+241B
+for ESC), which hy3 dump writes, stand for the characters.
 
 Refused, with the line number, and without leaving OUT.hy3 behind (an existing OUT.hy3 stays
-as it was): a name that CP932 cannot write, a ticket number or fare that is not a whole
-number from -32768 to 32767, more than 152 fields, more than 301 records, text that is not
-UTF-8 or a quoted field that is not closed.
+as it was): an empty or missing ticket number, a name that Shift-JIS cannot write, a number
+that is not a whole number from -32768 to 32767, more than 152 fields, more than 301 records
+(reading stops there), text that is neither UTF-8 nor Shift-JIS, a quoted field not closed.
+A fare in f1 to f30 above 16383 (or below -16384), which late-night fare cannot double, is a
+warning on standard error; with --strict every warning refuses the file.
+
+  --verbose   say which encoding and header were read, and how many records were written
+  --strict    refuse the file on any warning
 
 hy3 dump of a file, then hy3 build of its output, gives back the same bytes.
 
 Exit status: 0 written, 1 a problem in IN.csv or OUT.hy3 cannot be written, 2 wrong usage.
 )";
-
-// The line (1-based) holding the first byte that is not UTF-8, or 0 when all of it is.
-int FirstNonUtf8Line(const QByteArray &bytes)
-{
-    const QList<QByteArray> lines = bytes.split('\n');
-    for (qsizetype i = 0; i < lines.size(); ++i) {
-        QStringDecoder decoder(QStringDecoder::Utf8);
-        const QString text = decoder.decode(lines[i]); // decodes only when converted
-        if (decoder.hasError())
-            return int(i + 1);
-    }
-    return 0;
-}
 
 QString Hex(const QByteArray &bytes)
 {
@@ -102,77 +107,119 @@ int DumpHy3(const QString &path, ToolIo &io)
         ++g;
         const QString name = base::Cp932::toUnicode(r.Name);
         if (base::Cp932::fromUnicode(name) != r.Name)
-            io.error(QStringLiteral("%1: warning: record %2: the name \"%3\" uses duplicate codes "
+            io.error(QStringLiteral("%1: record %2: warning: the name \"%3\" uses duplicate codes "
                                     "of CP932; hy3 build writes it with the standard codes")
-                         .arg(path)
-                         .arg(g)
-                         .arg(name));
+                         .arg(path, QString::number(g), ShowControls(name)));
         csv += FareCsvLine(name, r) + u'\n';
     }
     if (content.count > fare::MaxRows)
         io.error(QStringLiteral("%1: warning: %2 records, more than the %3 rows of the fare table")
-                     .arg(path)
-                     .arg(content.count)
-                     .arg(fare::MaxRows));
+                     .arg(path, QString::number(content.count), QString::number(fare::MaxRows)));
     if (content.trailingBytes > 0)
         io.error(QStringLiteral("%1: warning: %2 bytes after record %3 are not part of the data "
                                 "and are not dumped")
-                     .arg(path)
-                     .arg(content.trailingBytes)
-                     .arg(content.count));
+                     .arg(path, QString::number(content.trailingBytes), QString::number(content.count)));
     io.print(csv);
     return ExitOk;
 }
 
-int BuildHy3(const QString &csvPath, const QString &hy3Path, ToolIo &io)
+int BuildHy3(const QString &csvPath, const QString &hy3Path, ToolIo &io, Hy3BuildOptions options)
 {
-    auto refuse = [&](int line, const QString &what) {
-        io.error(line > 0 ? QStringLiteral("%1: line %2: %3").arg(csvPath).arg(line).arg(what)
+    auto note = [&](int line, const QString &what) {
+        io.error(line > 0 ? QStringLiteral("%1: line %2: %3").arg(csvPath, QString::number(line), what)
                           : QStringLiteral("%1: %2").arg(csvPath, what));
-        io.error(QStringLiteral("%1 was not written").arg(hy3Path));
+    };
+    auto refuse = [&](int line, const QString &what) {
+        note(line, what);
+        io.error(QStringLiteral("%1: not written").arg(hy3Path));
         return ExitBadInput;
     };
+    std::vector<std::pair<int, QString>> warnings; // line, what
+    auto warn = [&](int line, const QString &what) { warnings.emplace_back(line, what); };
 
-    QFile file(csvPath);
-    if (!file.open(QIODevice::ReadOnly))
-        return refuse(0, QStringLiteral("cannot be read: %1").arg(file.errorString()));
-    QByteArray bytes = file.readAll();
-    if (bytes.startsWith("\xEF\xBB\xBF"))
-        bytes.remove(0, 3);
-    if (const int line = FirstNonUtf8Line(bytes); line > 0)
-        return refuse(line, QStringLiteral("the text is not UTF-8"));
-
-    const CsvText csv = ParseCsv(QString::fromUtf8(bytes));
+    // A header, 301 records and the first record too many are all that is ever read.
+    const CsvFileText csv = ReadCsvFile(csvPath, fare::MaxRows + 2);
     if (!csv.error.isEmpty())
         return refuse(csv.errorLine, csv.error);
+    if (options.verbose)
+        note(0, QStringLiteral("read as %1").arg(EncodingName(csv.encoding)));
 
     std::vector<fare::Hy3Record> records;
     for (const CsvRow &row : csv.rows) {
-        const bool blank = row.fields.size() == 1 && row.fields[0].trimmed().isEmpty();
-        if (blank || (records.empty() && IsFareCsvHeader(row.fields)))
-            continue;
+        if (&row == &csv.rows.front()) {
+            const FareCsvHeaderKind header = FareCsvHeaderOf(row.fields);
+            if (header == FareCsvHeaderKind::Unknown)
+                warn(row.line, QStringLiteral("taken for a header, as its ticket field \"%1\" is not a number")
+                                   .arg(ShowControls(row.fields[1])));
+            else if (header != FareCsvHeaderKind::None && options.verbose)
+                note(row.line, header == FareCsvHeaderKind::Japanese ? QStringLiteral("the header, in Japanese")
+                                                                     : QStringLiteral("the header"));
+            if (header != FareCsvHeaderKind::None)
+                continue;
+        }
         if (records.size() == size_t(fare::MaxRows))
-            return refuse(row.line,
-                          QStringLiteral("record %1 is more than the %2 rows of the fare table")
-                              .arg(records.size() + 1)
-                              .arg(fare::MaxRows));
+            return refuse(row.line, QStringLiteral("record %1 is more than the %2 rows of the fare table")
+                                        .arg(records.size() + 1)
+                                        .arg(fare::MaxRows));
         const CsvRecord r = RecordFromCsv(row.fields);
         if (!r.error.isEmpty())
             return refuse(row.line, r.error);
+        for (int cell : fare::UndoublableCells(r.record.Fares))
+            warn(row.line, QStringLiteral("fare f%1 is %2, which late-night fare cannot double (%3 at most)")
+                               .arg(cell)
+                               .arg(r.record.Fares[cell - 1])
+                               .arg(fare::LargestDoublableFare));
         records.push_back(r.record);
     }
     if (records.empty())
-        io.error(
-            QStringLiteral("%1: warning: no records; route setting refuses a route without data")
-                .arg(csvPath));
+        warn(0, QStringLiteral("no records; route setting refuses a route without data"));
+
+    if (options.strict && !warnings.empty()) {
+        for (const auto &[line, what] : warnings)
+            note(line, what + QStringLiteral(" (refused with --strict)"));
+        io.error(QStringLiteral("%1: not written").arg(hy3Path));
+        return ExitBadInput;
+    }
+    for (const auto &[line, what] : warnings)
+        note(line, QStringLiteral("warning: ") + what);
 
     QString why;
     if (!fare::Hy3Writer::WriteFile(hy3Path, records, &why)) {
         io.error(QStringLiteral("%1: cannot be written: %2").arg(hy3Path, why));
         return ExitBadInput;
     }
+    if (options.verbose)
+        io.error(QStringLiteral("%1: %2 written").arg(hy3Path, Plural(int(records.size()), QStringLiteral("record"))));
     return ExitOk;
 }
+
+namespace {
+
+int RunBuild(const QStringList &args, ToolIo &io, const QString &usage)
+{
+    Hy3BuildOptions options;
+    QStringList operands;
+    for (const QString &arg : args) {
+        if (arg == QLatin1String("--verbose")) {
+            options.verbose = true;
+        } else if (arg == QLatin1String("--strict")) {
+            options.strict = true;
+        } else if (arg.startsWith(u'-') && arg.size() > 1) {
+            io.error(QStringLiteral("hy3 build: unknown option '%1'").arg(arg));
+            io.error(usage);
+            return ExitUsage;
+        } else {
+            operands << arg;
+        }
+    }
+    if (operands.size() != 2) {
+        io.error(usage);
+        return ExitUsage;
+    }
+    return BuildHy3(operands[0], operands[1], io, options);
+}
+
+} // namespace
 
 void AddHy3Commands(CommandTable &table)
 {
@@ -182,14 +229,14 @@ void AddHy3Commands(CommandTable &table)
                QString::fromUtf8(DumpHelp),
                1,
                [](const QStringList &operands, ToolIo &io) { return DumpHy3(operands[0], io); }});
-    table.add({{QStringLiteral("hy3"), QStringLiteral("build")},
-               QStringLiteral("IN.csv OUT.hy3"),
-               QStringLiteral("write a fare data file from CSV in the form hy3 dump writes"),
-               QString::fromUtf8(BuildHelp),
-               2,
-               [](const QStringList &operands, ToolIo &io) {
-                   return BuildHy3(operands[0], operands[1], io);
-               }});
+    ToolCommand build;
+    build.words = {QStringLiteral("hy3"), QStringLiteral("build")};
+    build.operands = QStringLiteral("[--verbose] [--strict] IN.csv OUT.hy3");
+    build.summary = QStringLiteral("write a fare data file from CSV (UTF-8 or Shift-JIS)");
+    build.help = QString::fromUtf8(BuildHelp);
+    build.operandCount = ReadsOwnOptions;
+    build.run = [usage = build.usage()](const QStringList &args, ToolIo &io) { return RunBuild(args, io, usage); };
+    table.add(build);
 }
 
 } // namespace tool

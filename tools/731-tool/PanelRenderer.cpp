@@ -1,10 +1,13 @@
 #include "731-tool/PanelRenderer.h"
 
+#include "731-tool/ToolCommand.h"
+
 #include "app/Form1.h"
 #include "app/Forms.h"
 #include "app/frmCtl.h"
 #include "controls/ChimeiCtl_DX.h"
 #include "controls/ScrollClock.h"
+#include "fare/RoutePath.h"
 #include "base/AtomicFile.h"
 #include "base/Clock.h"
 #include "ui/MessagePresenter.h"
@@ -52,26 +55,42 @@ void press(app::frmCtl &console, const QString &digits)
     }
 }
 
+PanelRendering Failure(const QString &why)
+{
+    PanelRendering r;
+    r.error = why;
+    return r;
+}
+
+// The program showed its own messages about `file`.
+PanelRendering Refusal(const QStringList &messages, const QString &file)
+{
+    PanelRendering r = Failure(messages.join(QStringLiteral("\n")));
+    r.refused = true;
+    r.file = file;
+    return r;
+}
+
 } // namespace
 
 PanelRendering RenderPanel(const PanelScene &scene)
 {
     QTemporaryDir home;
     if (!home.isValid())
-        return {{}, QStringLiteral("cannot make a temporary folder")};
+        return Failure(QStringLiteral("render: cannot make a temporary folder"));
     // The settings file, if any, is read from beside a program of our own.
     if (!scene.settingsFile.isEmpty()) {
         if (!QFile::exists(scene.settingsFile))
-            return {{}, QStringLiteral("%1: no such settings file").arg(scene.settingsFile)};
+            return Failure(QStringLiteral("%1: no such settings file").arg(scene.settingsFile));
         QFile settings(scene.settingsFile);
         if (!settings.open(QIODevice::ReadOnly))
-            return {{}, QStringLiteral("%1: cannot be read: %2").arg(scene.settingsFile, settings.errorString())};
+            return Failure(QStringLiteral("%1: cannot be read: %2").arg(scene.settingsFile, settings.errorString()));
         // Nothing past the largest layout is a field.
         const QByteArray bytes = settings.read(settings::mdlIniIoEx::MaxFileSize);
         const base::AtomicFile::Result copied =
             base::AtomicFile::write(home.filePath(QStringLiteral("731.in4")), bytes);
         if (!copied.ok())
-            return {{}, QStringLiteral("%1: cannot be copied: %2").arg(scene.settingsFile, copied.reason)};
+            return Failure(QStringLiteral("%1: cannot be copied: %2").arg(scene.settingsFile, copied.reason));
     }
 
     base::SystemClock clock;
@@ -90,10 +109,14 @@ PanelRendering RenderPanel(const PanelScene &scene)
     app::Forms forms(services);
     forms.start();
     if (!messages.texts.isEmpty())
-        return {{}, messages.texts.join(QStringLiteral("\n"))};
+        return Refusal(messages.texts, scene.settingsFile);
 
     app::frmCtl &console = forms.console();
-    forms.options().change([&](settings::OptionRecords &r) { r.folder.FareDataDir = scene.fareDir; });
+    settings::Options &options = forms.options();
+    if (!scene.fareDir.isEmpty())
+        options.change([&](settings::OptionRecords &r) { r.folder.FareDataDir = scene.fareDir; });
+    else if (options.fareDataFolder().isEmpty())
+        return Failure(QStringLiteral("%1: names no fare data folder; give --fare-dir").arg(scene.settingsFile));
     console.Option4[qBound(0, scene.backlight, 2)]->setChecked(true);
     console.Check2->setChecked(scene.lateNight);
 
@@ -103,15 +126,14 @@ PanelRendering RenderPanel(const PanelScene &scene)
     press(console, QString::number(scene.section));
     console.Command1[1]->click();
     if (!messages.texts.isEmpty())
-        return {{}, messages.texts.join(QStringLiteral("\n"))};
+        return Refusal(messages.texts, fare::FareFilePath(options.fareDataFolder(), scene.route));
 
     const fare::RouteState &route = forms.route();
     const int target = scene.stop > 0 ? scene.stop : route.CurIndex() + 1;
     if (target > route.RowCount())
-        return {{}, QStringLiteral("stop %1 is beyond the last stop of route %2 (%3 stops)")
-                        .arg(target)
-                        .arg(scene.route)
-                        .arg(route.RowCount())};
+        return Failure(QStringLiteral("%1: stop %2 is beyond the last stop of route %3 (%4)")
+                        .arg(fare::FareFilePath(options.fareDataFolder(), scene.route), QString::number(target), scene.route,
+                             Plural(route.RowCount(), QStringLiteral("stop"))));
     while (route.CurIndex() + 1 < target)
         console.Command2[1]->click();
     while (route.CurIndex() + 1 > target)
@@ -124,7 +146,9 @@ PanelRendering RenderPanel(const PanelScene &scene)
         forms.panel().ChimeiCtl->advanceScroll();
     }
     QCoreApplication::processEvents();
-    return {forms.panel().grab().toImage(), {}};
+    PanelRendering drawn;
+    drawn.image = forms.panel().grab().toImage();
+    return drawn;
 }
 
 } // namespace tool

@@ -9,7 +9,7 @@ namespace tool {
 // would do it on the console.
 struct PanelScene
 {
-    QString fareDir;
+    QString fareDir; // empty: the folder the settings file names
     QString route;
     int section = 1;
     int stop = 0; // 0: the starting row
@@ -22,7 +22,9 @@ struct PanelScene
 struct PanelRendering
 {
     QImage image;
-    QString error; // the program's own message when it refused, or what else went wrong
+    QString error;        // the program's own message when it refused, or what else went wrong
+    bool refused = false; // error is the program's own message
+    QString file;         // the file the program tried when it refused: the route's or the settings
 };
 
 // Starts the simulator headless (no lamp-test wait, no sound) and draws its panel window in

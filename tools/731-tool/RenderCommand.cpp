@@ -19,7 +19,8 @@ const char *RenderHelp =
 route R was set at section S and stepped to stop N, and writes it to PANEL.png. It runs the
 program's own code headless, without the three-second lamp test and without sound.
 
-  --fare-dir DIR        folder of the fare data files (*.hy3)          (required)
+  --fare-dir DIR        folder of the fare data files (*.hy3); required unless the
+                        settings file names it
   --route R             route number, up to five digits                 (required)
   --section S           starting section, 1 when left out
   --stop N              stop to step to, the starting stop when left out
@@ -29,7 +30,8 @@ program's own code headless, without the three-second lamp test and without soun
   --settings FILE.in4   a settings file, applied the way start-up applies it
   --out PANEL.png       where the picture goes                          (required)
 
-A route the program would refuse prints the program's own message.
+A route the program would refuse prints the program's own message, quoted, after the file it
+tried: FILE.hy3: the simulator refuses route R: "指定した系統のデータがありません...".
 Exit status: 0 written, 1 a problem with the data or the picture, 2 wrong usage.
 )";
 
@@ -94,8 +96,10 @@ Parsed parse(const QStringList &args)
             return fail(QStringLiteral("unknown option '%1'").arg(name));
         }
     }
-    if (p.scene.fareDir.isEmpty() || p.scene.route.isEmpty() || p.out.isEmpty())
-        return fail(QStringLiteral("--fare-dir, --route and --out are required"));
+    if (p.scene.route.isEmpty() || p.out.isEmpty())
+        return fail(QStringLiteral("--route and --out are required"));
+    if (p.scene.fareDir.isEmpty() && p.scene.settingsFile.isEmpty())
+        return fail(QStringLiteral("--fare-dir is required without --settings"));
     return p;
 }
 
@@ -107,7 +111,7 @@ int render(const QStringList &args, ToolIo &io, const QString &usage)
         io.error(usage);
         return ExitUsage;
     }
-    if (!QFileInfo(parsed.scene.fareDir).isDir()) {
+    if (!parsed.scene.fareDir.isEmpty() && !QFileInfo(parsed.scene.fareDir).isDir()) {
         io.error(QStringLiteral("%1: no such folder").arg(parsed.scene.fareDir));
         return ExitBadInput;
     }
@@ -128,6 +132,16 @@ int render(const QStringList &args, ToolIo &io, const QString &usage)
     }
 
     const PanelRendering rendering = RenderPanel(parsed.scene);
+    if (rendering.refused) {
+        // The program's message as it is, line breaks and all, after the file it was about.
+        QString message = rendering.error;
+        message.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+        const QString what = rendering.file == parsed.scene.settingsFile
+                                 ? QStringLiteral("the simulator refuses it")
+                                 : QStringLiteral("the simulator refuses route %1").arg(parsed.scene.route);
+        io.error(QStringLiteral("%1: %2: \"%3\"").arg(rendering.file, what, message));
+        return ExitBadInput;
+    }
     if (!rendering.error.isEmpty()) {
         io.error(rendering.error);
         return ExitBadInput;

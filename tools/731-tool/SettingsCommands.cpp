@@ -22,9 +22,12 @@ int dump(const QStringList &operands, ToolIo &io)
     const settings::IniLoadResult loaded = settings::mdlIniIoEx::load(file);
     if (!loaded.status.ok()) {
         const bool empty = QFileInfo(file).isFile() && QFileInfo(file).size() == 0;
-        io.error(QStringLiteral("%1: %2").arg(file, !loaded.status.missing() ? loaded.status.description
-                                                    : empty                  ? QStringLiteral("empty; read as no settings file")
-                                                                             : QStringLiteral("no such file")));
+        // The reader's own reason is the program's Japanese text, quoted as it is.
+        const QString why = !loaded.status.missing()
+                                ? QStringLiteral("the simulator cannot read it: \"%1\"").arg(loaded.status.description)
+                            : empty ? QStringLiteral("empty; read as no settings file")
+                                    : QStringLiteral("no such file");
+        io.error(QStringLiteral("%1: %2").arg(file, why));
         return ExitBadInput;
     }
     if (!loaded.info.complete)

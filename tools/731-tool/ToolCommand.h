@@ -17,6 +17,12 @@ enum ExitCode : int {
     ExitUsage = 2,    // wrong command line
 };
 
+// "1 file", "2 files": a count with its noun.
+inline QString Plural(qsizetype count, const QString &noun)
+{
+    return QStringLiteral("%1 %2%3").arg(count).arg(noun, count == 1 ? QString() : QStringLiteral("s"));
+}
+
 // Where a command writes: UTF-8 text to its standard output and error streams.
 struct ToolIo
 {

@@ -4,8 +4,9 @@
 
 namespace tool {
 
-// Broadcast data files "<route>tp.csv": each line three values (text, step flag, sound flag)
-// in Shift-JIS, as the announcement tape reads them; the tape refuses a file with any bad line.
+// Broadcast data files "<route>tp.csv": whether the tape opens the file for its route, and
+// every line its reader refuses (the tape refuses a file with any bad line). The file is read
+// by the tape's own reader, so that check and the program never judge a file differently.
 class TpCsvChecker final : public FolderChecker
 {
 public:

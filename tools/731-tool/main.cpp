@@ -3,8 +3,10 @@
 #include "731-tool/CheckCommand.h"
 #include "731-tool/CommandTable.h"
 #include "731-tool/Hy3Commands.h"
+#include "731-tool/PluginCommands.h"
 #include "731-tool/RenderCommand.h"
 #include "731-tool/SettingsCommands.h"
+#include "731-tool/TpCommands.h"
 
 #include <QStringList>
 
@@ -18,7 +20,9 @@ int main(int argc, char **argv)
 
     tool::CommandTable table(QStringLiteral(HARUNE_VERSION));
     tool::AddHy3Commands(table);
+    tool::AddTpCommands(table);
     tool::AddCheckCommand(table);
+    tool::AddPluginCommands(table);
     tool::AddRenderCommand(table);
     tool::AddSettingsCommands(table);
 
