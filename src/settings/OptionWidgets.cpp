@@ -72,6 +72,13 @@ ColorButton *colorButton(QWidget *parent, const QString &name, const QRect &r)
 
 } // namespace make
 
+void nameControl(QWidget *control, const QString &name, QLabel *beside)
+{
+    control->setAccessibleName(name);
+    if (beside)
+        beside->setBuddy(control);
+}
+
 int captionOffset(const QCheckBox *box, const QString &prefix)
 {
     QStyleOptionButton option;
