@@ -34,7 +34,7 @@ ColorButton *colorButton(QWidget *parent, const QString &name, const QRect &r);
 
 // Gives a control that has no caption of its own the name a screen reader speaks for it. The
 // text beside it, when there is one, becomes its label too (on Linux a combo box is named by its
-// entry and read with that label).
+// entry and read with that label and its description).
 void nameControl(QWidget *control, const QString &name, QLabel *beside = nullptr);
 
 // Where in a check box's caption the text `prefix` ends, in the check box's own coordinates;
