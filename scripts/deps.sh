@@ -24,6 +24,9 @@ PACKAGES=(
   # running without a display, screenshots, the scripted desktop test (a window manager and
   # synthesized input), Qt's own dialogs in Japanese
   xvfb xauth x11-utils imagemagick openbox xdotool qt6-translations-l10n
+  # the screen reader's view of the running program (scripts/atspi-tree.py): the accessibility
+  # bus, its Python client and a session bus to run them on
+  at-spi2-core python3-pyatspi dbus dbus-x11
   # asset generators in tools/
   python3 python3-fonttools python3-pil librsvg2-bin
 )

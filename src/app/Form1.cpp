@@ -81,11 +81,13 @@ void Form1::createDesignControls()
     ChimeiCtl = new controls::ChimeiCtl_DX(stopNameDesign(), this, m_forms.services().scrollClock);
     ChimeiCtl->setObjectName(QStringLiteral("ChimeiCtl"));
     ChimeiCtl->setGeometry(pxRect(ChimeiLeft, ChimeiTop, ChimeiWidth, ChimeiHeight));
+    ChimeiCtl->setAccessibleDescription(QStringLiteral("停名表示"));
 
     for (int i = 0; i < 2; ++i) {
         TimeDegit[i] = new M_Degit(clockCellDesign(), this);
         TimeDegit[i]->setObjectName(QStringLiteral("TimeDegit%1").arg(i));
         TimeDegit[i]->setGeometry(pxRect(ClockLefts[i], ClockTop, ClockWidth, ClockHeight));
+        TimeDegit[i]->setAccessibleName(i == 0 ? QStringLiteral("時計（時）") : QStringLiteral("時計（分）"));
         TimeDegit[i]->hide();
     }
 
@@ -102,6 +104,8 @@ void Form1::createDesignControls()
         auto *cell = new M_Degit(fareCellDesign(), this);
         cell->setObjectName(QStringLiteral("Degit%1").arg(i));
         cell->setGeometry(pxRect(cellLeft(i), cellTop(i), CellWidth, CellHeight));
+        // A screen reader names each cell by its ticket position; its value is the fare shown.
+        cell->setAccessibleName(QStringLiteral("整理券 %1 の運賃").arg(i));
         connect(cell, &M_Degit::DblClick, this, [this, i] { Degit_DblClick(i); });
         Degit[i] = cell;
 

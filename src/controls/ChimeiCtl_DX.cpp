@@ -1,5 +1,6 @@
 #include "controls/ChimeiCtl_DX.h"
 
+#include "controls/ChimeiAccessible.h"
 #include "controls/PropertyBag.h"
 #include "controls/ScrollClock.h"
 
@@ -80,6 +81,7 @@ ChimeiCtl_DX::~ChimeiCtl_DX() = default;
 
 void ChimeiCtl_DX::setUp()
 {
+    ChimeiAccessible::install();
     setAttribute(Qt::WA_OpaquePaintEvent);
     resize(StageWidth, ControlHeight);
     m_frameTimer.setTimerType(Qt::PreciseTimer);
@@ -210,6 +212,7 @@ void ChimeiCtl_DX::setTsugiwaBold(bool New_TsugiwaBold)
 
 void ChimeiCtl_DX::SetChimei(const QString &strText)
 {
+    ChimeiAccessible::nameSet(this, m_shownName, strText, m_properties.showsTsugiwa());
     m_strip.Cls();
     if (strText.isEmpty()) {
         // The display goes blank; a scroll that is running goes on moving the blank strip.

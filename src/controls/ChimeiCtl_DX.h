@@ -79,6 +79,8 @@ public:
     // or tests that drive the clock themselves may call it too.
     void advanceScroll();
 
+    // The name shown, as a screen reader reads it: "次は" first when the prefix is drawn.
+    const QString &shownName() const { return m_shownName; }
     bool isScrolling() const { return m_scroll.isRunning(); }
     const QImage &stripImage() const { return m_strip.image(); }
     int stripLeft() const { return m_stripLeft; }
@@ -108,6 +110,7 @@ private:
     ChimeiScroll m_scroll;
     int m_stripLeft = 0;
     QTimer m_frameTimer;
+    QString m_shownName;
 };
 
 } // namespace controls

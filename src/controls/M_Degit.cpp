@@ -1,5 +1,6 @@
 #include "controls/M_Degit.h"
 
+#include "controls/DegitAccessible.h"
 #include "controls/DegitFonts.h"
 #include "controls/DegitText.h"
 #include "controls/PropertyBag.h"
@@ -71,6 +72,7 @@ M_Degit::M_Degit(const PropertyBag &designerData, QWidget *parent) : QWidget(par
 
 void M_Degit::Initialize()
 {
+    DegitAccessible::install();
     setAttribute(Qt::WA_OpaquePaintEvent);
     m_surface = QImage(InitialSurface, QImage::Format_RGB32);
     m_surface.fill(base::toQColor(m_BackColor));
@@ -269,6 +271,7 @@ void M_Degit::DrawDegit(const DegitValue &value, OleColor unlit, OleColor lit)
     painter.drawText(QPointF(m_surface.width() - width, baseline), shown);
     painter.end();
     update();
+    DegitAccessible::shownTextChanged(this, m_shownText, shown.trimmed());
 }
 
 int32_t M_Degit::ShowSetDlg()

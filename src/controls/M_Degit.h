@@ -65,6 +65,8 @@ public:
 
     // The persistent picture, as the next paint will show it.
     const QImage &surface() const { return m_surface; }
+    // The digits the cell lights, as a screen reader reads them ("" when blank).
+    const QString &shownText() const { return m_shownText; }
 
     // The face and size that DrawDegit uses for a style and a size class.
     static QFont digitFont(int16_t degitStyle, int16_t degitSize, bool bold);
@@ -102,6 +104,7 @@ private:
     bool m_UseBoldFont = false;
     OleColor m_BackColor = 0x808080;
     QImage m_surface;
+    QString m_shownText;
 };
 
 } // namespace controls

@@ -32,23 +32,29 @@ void DigitPage::buildInformationDigits(QGroupBox *page)
         QStringLiteral("データの　　　  　　　　　列目の値を、  　　　　　　コマ目に表示する。"),
     };
     const int rowsY[4] = {22, 66, 92, 118};
-    for (int i = 0; i < 4; ++i)
-        Check3[i] = make::checkBox(Frame5[1], captions[i], QStringLiteral("Check3_%1").arg(i), QRect(10, rowsY[i], 470, 22));
-    Check3[4] = make::checkBox(Frame5[1], QStringLiteral("0から数える"), QStringLiteral("Check3_4"), QRect(30, 44, 200, 18));
-
-    // Each list sits in the blank of its sentence.
-    auto placeList = [&](int combo, int row, const QString &prefix, int width, const QStringList &entries) {
+    auto sentence = [&](int row) {
+        Check3[row] = make::checkBox(Frame5[1], captions[row], QStringLiteral("Check3_%1").arg(row), QRect(10, rowsY[row], 470, 22));
+    };
+    // Each list sits in the blank of its sentence. The controls are made in reading order, which
+    // is the order Tab visits them.
+    auto placeList = [&](int combo, int row, const QString &prefix, int width, const QStringList &entries, const QString &spoken) {
         const int x = 10 + captionOffset(Check3[row], prefix);
         Combo4[combo] = make::dropDown(Frame5[1], QStringLiteral("Combo4_%1").arg(combo), QRect(x, rowsY[row], width, 22));
         Combo4[combo]->addItems(entries);
         Combo4[combo]->setCurrentIndex(0);
+        nameControl(Combo4[combo], spoken);
     };
     const QStringList cells = OptionLists::cellNumbers();
-    placeList(0, 0, QStringLiteral("停留所の順番（区間・個数）を、"), 64, cells);
-    placeList(1, 1, QStringLiteral("整理券番号を、  "), 64, cells);
-    placeList(2, 2, QStringLiteral("系統番号を、  "), 64, cells);
-    placeList(4, 3, QStringLiteral("データの"), 72, OptionLists::columnNumbers());
-    placeList(3, 3, QStringLiteral("データの　　　  　　　　　列目の値を、  "), 64, cells);
+    sentence(0);
+    placeList(0, 0, QStringLiteral("停留所の順番（区間・個数）を、"), 64, cells, QStringLiteral("停留所の順番を表示するコマ"));
+    Check3[4] = make::checkBox(Frame5[1], QStringLiteral("0から数える"), QStringLiteral("Check3_4"), QRect(30, 44, 200, 18));
+    sentence(1);
+    placeList(1, 1, QStringLiteral("整理券番号を、  "), 64, cells, QStringLiteral("整理券番号を表示するコマ"));
+    sentence(2);
+    placeList(2, 2, QStringLiteral("系統番号を、  "), 64, cells, QStringLiteral("系統番号を表示するコマ"));
+    sentence(3);
+    placeList(4, 3, QStringLiteral("データの"), 72, OptionLists::columnNumbers(), QStringLiteral("表示するデータの列"));
+    placeList(3, 3, QStringLiteral("データの　　　  　　　　　列目の値を、  "), 64, cells, QStringLiteral("データの値を表示するコマ"));
 
     Label7 = make::label(Frame5[1],
                          QStringLiteral("デジタル数字の桁ずらし、ゼロ埋めの設定は各部品をダブルクリックして設定してください。また、これら情報用数字は運賃の表示よりも優先されます。"),
@@ -61,8 +67,9 @@ void DigitPage::buildColours(QGroupBox *page)
                             QRect(10, 224, 492, 120));
     const QString colours[3] = {QStringLiteral("背景色："), QStringLiteral("未発光時の文字色："), QStringLiteral("発光時の文字色：")};
     for (int i = 0; i < 3; ++i) {
-        make::label(Frame5[0], colours[i], QRect(10, 22 + i * 30, 130, 22));
+        QLabel *caption = make::label(Frame5[0], colours[i], QRect(10, 22 + i * 30, 130, 22));
         Command8[i] = make::colorButton(Frame5[0], QStringLiteral("Command8_%1").arg(i), QRect(140, 22 + i * 30, 52, 22));
+        nameControl(Command8[i], QStringLiteral("デジタル部品の") + colours[i].chopped(1), caption);
         QObject::connect(Command8[i], &QPushButton::clicked, page, [this, i] {
             if (m_window.GetBtnColor(Command8[i]))
                 recolourPreviewDigit();
@@ -72,6 +79,7 @@ void DigitPage::buildColours(QGroupBox *page)
     // The preview shows some lit digits over the unlit row, in the digit size of the panel's cells.
     M_Degit1 = new controls::M_Degit(controls::PropertyBag().with(QStringLiteral("Value"), QStringLiteral("1234")), Frame5[0]);
     M_Degit1->setObjectName(QStringLiteral("M_Degit1"));
+    M_Degit1->setAccessibleName(QStringLiteral("デジタル部品のプレビュー"));
     M_Degit1->move(260, 44);
     M_Degit1->setDegitSize(2);
 }

@@ -6,6 +6,7 @@
 
 #include <QDesktopServices>
 #include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QUrl>
@@ -18,11 +19,14 @@ void FolderPage::build(QGroupBox *page)
                                  QStringLiteral("放送用データ(*****Tp.csv)のあるフォルダー：")};
     const QString explorer[2] = {QStringLiteral("上記運賃データの場所をエクスプローラで開く"),
                                  QStringLiteral("上記放送用データの場所をエクスプローラで開く")};
+    const QString spoken[2] = {QStringLiteral("運賃データのフォルダー"), QStringLiteral("放送用データのフォルダー")};
     for (int i = 0; i < 2; ++i) {
         const int y = 30 + i * 100;
-        make::label(page, captions[i], QRect(16, y, 470, 18));
+        QLabel *caption = make::label(page, captions[i], QRect(16, y, 470, 18));
         Text2[i] = make::textBox(page, QStringLiteral("Text2_%1").arg(i), QRect(16, y + 20, 430, 22));
         Command3[i] = make::button(page, QStringLiteral("..."), QStringLiteral("Command3_%1").arg(i), QRect(452, y + 20, 40, 22));
+        nameControl(Text2[i], spoken[i], caption);
+        nameControl(Command3[i], spoken[i] + QStringLiteral("を選ぶ"));
         Command10[i] = make::button(page, explorer[i], QStringLiteral("Command10_%1").arg(i), QRect(16, y + 48, 300, 24));
         QObject::connect(Command3[i], &QPushButton::clicked, page, [this, i] { Command3_Click(i); });
         QObject::connect(Command10[i], &QPushButton::clicked, page, [this, i] { Command10_Click(i); });

@@ -72,6 +72,17 @@ ColorButton *colorButton(QWidget *parent, const QString &name, const QRect &r)
 
 } // namespace make
 
+void nameControl(QWidget *control, const QString &name, QLabel *beside)
+{
+    control->setAccessibleName(name);
+    // On Linux a combo box is named by its entry; the description carries what it chooses, for
+    // the lists that sit in a sentence and have no label of their own.
+    if (qobject_cast<QComboBox *>(control))
+        control->setAccessibleDescription(name);
+    if (beside)
+        beside->setBuddy(control);
+}
+
 int captionOffset(const QCheckBox *box, const QString &prefix)
 {
     QStyleOptionButton option;

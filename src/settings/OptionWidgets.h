@@ -32,6 +32,11 @@ ColorButton *colorButton(QWidget *parent, const QString &name, const QRect &r);
 
 } // namespace make
 
+// Gives a control that has no caption of its own the name a screen reader speaks for it. The
+// text beside it, when there is one, becomes its label too (on Linux a combo box is named by its
+// entry and read with that label and its description).
+void nameControl(QWidget *control, const QString &name, QLabel *beside = nullptr);
+
 // Where in a check box's caption the text `prefix` ends, in the check box's own coordinates;
 // the lists that complete such a sentence sit in the blank that follows it.
 int captionOffset(const QCheckBox *box, const QString &prefix);

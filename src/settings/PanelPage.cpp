@@ -34,18 +34,21 @@ void PanelPage::buildPictureChoices(QGroupBox *page)
     struct ImageRow
     {
         QString caption;
+        QString spoken;
         int builtin;
         int user;
     };
-    const ImageRow rows[3] = {{QStringLiteral("バックライトOFF時の画像："), 7, 6},
-                              {QStringLiteral("ON1の画像："), 3, 2},
-                              {QStringLiteral("ON2の画像："), 4, 5}};
+    const ImageRow rows[3] = {{QStringLiteral("バックライトOFF時の画像："), QStringLiteral("バックライトOFF時の"), 7, 6},
+                              {QStringLiteral("ON1の画像："), QStringLiteral("ON1の"), 3, 2},
+                              {QStringLiteral("ON2の画像："), QStringLiteral("ON2の"), 4, 5}};
     for (int i = 0; i < 3; ++i) {
         Frame6[i] = make::frame(Frame4, rows[i].caption, QStringLiteral("Frame6_%1").arg(i), QRect(10, 58 + i * 42, 472, 42));
         Option3[rows[i].builtin] = make::optionButton(Frame6[i], QStringLiteral("内蔵"), QStringLiteral("Option3_%1").arg(rows[i].builtin), QRect(8, 18, 52, 18));
         Option3[rows[i].user] = make::optionButton(Frame6[i], QStringLiteral("ユーザーパネル"), QStringLiteral("Option3_%1").arg(rows[i].user), QRect(60, 18, 112, 18));
         txtSelectPanel[i] = make::textBox(Frame6[i], QStringLiteral("txtSelectPanel_%1").arg(i), QRect(174, 16, 250, 22));
         Command6[i] = make::button(Frame6[i], QStringLiteral("..."), QStringLiteral("Command6_%1").arg(i), QRect(428, 16, 36, 22));
+        nameControl(txtSelectPanel[i], rows[i].spoken + QStringLiteral("ユーザーパネルの画像"));
+        nameControl(Command6[i], rows[i].spoken + QStringLiteral("ユーザーパネルの画像を選ぶ"));
         QObject::connect(Command6[i], &QPushButton::clicked, page, [this, i] { Command6_Click(i); });
     }
     Label5 = make::label(Frame4,
@@ -57,14 +60,16 @@ void PanelPage::buildTicketNumbers(QGroupBox *page)
 {
     Check1 = make::checkBox(page, QStringLiteral("整理券番号自動表示機能を使用"), QStringLiteral("Check1"), QRect(12, 266, 320, 18));
     Frame3 = make::frame(page, QString(), QStringLiteral("Frame3"), QRect(10, 286, 492, 124));
-    make::label(Frame3, QStringLiteral("整理券番号表示設定"), QRect(8, 4, 300, 18));
+    QLabel *heading = make::label(Frame3, QStringLiteral("整理券番号表示設定"), QRect(8, 4, 300, 18));
     Combo2 = make::dropDown(Frame3, QStringLiteral("Combo2"), QRect(8, 24, 250, 22));
+    nameControl(Combo2, QStringLiteral("整理券番号の表示方法"), heading);
     Check2 = make::checkBox(Frame3, QStringLiteral("数字が1桁の番号は頭に0を付け足す"), QStringLiteral("Check2"), QRect(268, 26, 220, 18));
     make::label(Frame3, QStringLiteral("整理券番号のバックライトカラー(文字色)"), QRect(8, 52, 300, 18));
     const QString states[3] = {QStringLiteral("OFF："), QStringLiteral("ON1："), QStringLiteral("ON2：")};
     for (int i = 0; i < 3; ++i) {
-        make::label(Frame3, states[i], QRect(8 + i * 110, 72, 40, 22));
+        QLabel *state = make::label(Frame3, states[i], QRect(8 + i * 110, 72, 40, 22));
         Command5[i] = make::colorButton(Frame3, QStringLiteral("Command5_%1").arg(i), QRect(48 + i * 110, 72, 52, 22));
+        nameControl(Command5[i], QStringLiteral("整理券番号の文字色（%1）").arg(states[i].chopped(1)), state);
         QObject::connect(Command5[i], &QPushButton::clicked, page, [this, i] { m_window.GetBtnColor(Command5[i]); });
     }
     Label15 = make::label(Frame3, QStringLiteral("※ユーザーパネルに直接番号をデザインしている場合には上記チェックをOFFにしてください。"),

@@ -45,7 +45,9 @@ public:
     std::array<QRadioButton *, 2> Option7{}; // before-announcement sound waited for / not
 
 private:
-    void soundRow(QWidget *parent, int slot, const QString &caption, int x, int y, int labelWidth, int boxWidth);
+    // A file box and its "..." button; `spoken` is the name a screen reader gives the box.
+    void soundRow(QWidget *parent, int slot, const QString &caption, const QString &spoken, int x, int y, int labelWidth,
+                  int boxWidth);
     void buildAnnouncementSounds(QGroupBox *page);
     void buildStepSounds(QGroupBox *page);
 

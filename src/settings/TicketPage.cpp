@@ -37,20 +37,25 @@ void TicketPage::build(QGroupBox *page)
 void TicketPage::buildPluginGroup(QGroupBox *page)
 {
     Frame10 = make::frame(page, QStringLiteral("整理券プラグイン設定"), QStringLiteral("Frame10"), QRect(10, 44, 492, 230));
-    make::label(Frame10, QStringLiteral("整理券プラグイン（整理券プレビューを使用しない場合は、何も入れないでください）："), QRect(10, 20, 470, 18));
+    QLabel *caption = make::label(Frame10, QStringLiteral("整理券プラグイン（整理券プレビューを使用しない場合は、何も入れないでください）："), QRect(10, 20, 470, 18));
     txtSeiriPlgDir = make::textBox(Frame10, QStringLiteral("txtSeiriPlgDir"), QRect(10, 40, 390, 22));
     Command1 = make::button(Frame10, QStringLiteral("..."), QStringLiteral("Command1"), QRect(404, 40, 36, 22));
     // The clear button shows a cross.
     Command11 = make::button(Frame10, QStringLiteral("×"), QStringLiteral("Command11"), QRect(444, 40, 36, 22));
-    make::label(Frame10, QStringLiteral("上記プラグインのプロパティ："), QRect(10, 68, 230, 18));
+    nameControl(txtSeiriPlgDir, QStringLiteral("整理券プラグイン"), caption);
+    nameControl(Command1, QStringLiteral("整理券プラグインを選ぶ"));
+    nameControl(Command11, QStringLiteral("整理券プラグインの指定を消す"));
+    caption = make::label(Frame10, QStringLiteral("上記プラグインのプロパティ："), QRect(10, 68, 230, 18));
     List1 = new QListWidget(Frame10);
     List1->setObjectName(QStringLiteral("List1"));
     List1->setGeometry(10, 88, 230, 132);
-    make::label(Frame10, QStringLiteral("上記プラグインの特記事項："), QRect(250, 68, 230, 18));
+    nameControl(List1, QStringLiteral("整理券プラグインのプロパティ"), caption);
+    caption = make::label(Frame10, QStringLiteral("上記プラグインの特記事項："), QRect(250, 68, 230, 18));
     txtPlginComment = new QPlainTextEdit(Frame10);
     txtPlginComment->setObjectName(QStringLiteral("txtPlginComment"));
     txtPlginComment->setReadOnly(true);
     txtPlginComment->setGeometry(250, 88, 230, 132);
+    nameControl(txtPlginComment, QStringLiteral("整理券プラグインの特記事項"), caption);
 }
 
 void TicketPage::buildDateGroup(QGroupBox *page)

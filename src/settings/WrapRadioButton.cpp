@@ -1,5 +1,6 @@
 #include "settings/WrapRadioButton.h"
 
+#include <QKeyEvent>
 #include <QPainter>
 #include <QRegularExpression>
 #include <QStyleOptionButton>
@@ -29,7 +30,16 @@ bool WrapRadioButton::hitButton(const QPoint &pos) const
     return rect().contains(pos);
 }
 
-PageSelector::PageSelector(const QString &text, QWidget *parent) : QRadioButton(text, parent) {}
+PageSelector::PageSelector(const QString &text, QWidget *parent) : QRadioButton(text, parent)
+{
+    // The full-width spaces only break the caption into lines; a screen reader reads it whole.
+    setAccessibleName(captionLines().join(QString()));
+}
+
+QStringList PageSelector::captionLines() const
+{
+    return text().split(QRegularExpression(QStringLiteral("\u3000+")), Qt::SkipEmptyParts);
+}
 
 void PageSelector::paintEvent(QPaintEvent *)
 {
@@ -38,7 +48,7 @@ void PageSelector::paintEvent(QPaintEvent *)
     option.initFrom(this);
     option.state |= isChecked() ? QStyle::State_Sunken | QStyle::State_On : QStyle::State_Raised;
     painter.drawControl(QStyle::CE_PushButtonBevel, option);
-    QStringList lines = text().split(QRegularExpression(QStringLiteral("\u3000+")), Qt::SkipEmptyParts);
+    const QStringList lines = captionLines();
     painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
     QFont f = font();
     f.setBold(isChecked());
@@ -49,6 +59,36 @@ void PageSelector::paintEvent(QPaintEvent *)
 bool PageSelector::hitButton(const QPoint &pos) const
 {
     return rect().contains(pos);
+}
+
+void PageSelector::keyPressEvent(QKeyEvent *event)
+{
+    // The selectors are one group of option buttons: an arrow key selects the previous or the
+    // next one, and with it its page, going round at the ends.
+    int step = 0;
+    switch (event->key()) {
+    case Qt::Key_Up:
+    case Qt::Key_Left:
+        step = -1;
+        break;
+    case Qt::Key_Down:
+    case Qt::Key_Right:
+        step = 1;
+        break;
+    default:
+        break;
+    }
+    if (step == 0 || !parentWidget()) {
+        QRadioButton::keyPressEvent(event);
+        return;
+    }
+    QList<PageSelector *> group = parentWidget()->findChildren<PageSelector *>(Qt::FindDirectChildrenOnly);
+    group.removeIf([this](PageSelector *s) { return s != this && !s->isEnabled(); });
+    const qsizetype at = group.indexOf(this);
+    PageSelector *next = group.at((at + step + group.size()) % group.size());
+    next->setFocus(Qt::OtherFocusReason);
+    if (!next->isChecked())
+        next->click();
 }
 
 } // namespace settings

@@ -32,6 +32,11 @@ protected:
     void paintEvent(QPaintEvent *event) override;
     // The whole face answers a click, not only where a one-line caption would be.
     bool hitButton(const QPoint &pos) const override;
+    // The arrow keys step through the selectors of the same window, round the ends.
+    void keyPressEvent(QKeyEvent *event) override;
+
+private:
+    QStringList captionLines() const;
 };
 
 } // namespace settings

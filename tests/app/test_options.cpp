@@ -1,3 +1,4 @@
+#include "../support/AccessibleNames.h"
 #include "AppFixture.h"
 #include "UserView.h"
 #include "app/mdl731_000.h"
@@ -14,6 +15,7 @@
 #include "settings/TicketPage.h"
 #include "settings/frmOption.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
 #include <QColorDialog>
@@ -78,17 +80,33 @@ protected:
     QTemporaryDir dir;
 };
 
-TEST_F(Options, TabPassesThroughTheShownPageOnly)
+TEST_F(Options, TabPassesThroughTheShownPageOnlyInReadingOrder)
 {
-    options().show();
-    for (int page : {0, 4, 5}) {
+    // Every group of controls in view: the image choices, the information digits, the plug-in.
+    options().panelPage().Option3[1]->setChecked(true);
+    for (QCheckBox *box : {options().digitPage().Check3[0], options().digitPage().Check3[1], options().digitPage().Check3[2],
+                           options().digitPage().Check3[3]})
+        box->setChecked(true);
+    options().ticketPage().chkUseSeiriPrev->setChecked(true);
+    showActive(options());
+    for (int page = 0; page < 6; ++page) {
         options().Option1[page]->click();
+        options().Option1[page]->setFocus();
         const QList<QWidget *> stops = tabStops(&options());
-        ASSERT_FALSE(stops.empty());
-        for (QWidget *w : stops)
-            EXPECT_TRUE(userCanSee(w)) << page << " " << w->objectName().toStdString();
+        ASSERT_GE(stops.size(), 3) << page;
+        // Round the window from the page's selector: the page, then "OK", then the selector again.
+        EXPECT_EQ(stops.back(), options().Option1[page]) << page;
+        EXPECT_EQ(stops.at(stops.size() - 2), options().Command4) << page;
+        for (QWidget *w : stops) // seen where its caption or its text begins
+            EXPECT_TRUE(userCanSee(w, QPoint(4, w->height() / 2))) << page << " " << w->objectName().toStdString();
+        for (qsizetype k = 1; k + 2 < stops.size(); ++k)
+            EXPECT_TRUE(readsAfter(stops[k - 1], stops[k]))
+                << page << ": " << stops[k - 1]->objectName().toStdString() << " then " << stops[k]->objectName().toStdString();
         if (page == 0) {
-            EXPECT_LE(stops.indexOf(options().folderPage().Text2[0]), 8) << stops.size();
+            EXPECT_EQ(stops.first(), options().folderPage().Text2[0]);
+        }
+        if (page == 2) {
+            EXPECT_EQ(stops.indexOf(options().digitPage().Combo4[0]), stops.indexOf(options().digitPage().Check3[0]) + 1);
         }
         if (page == 4) {
             EXPECT_TRUE(stops.contains(options().soundPage().txtSelectSound[7])); // forward/back sounds in view
@@ -96,6 +114,51 @@ TEST_F(Options, TabPassesThroughTheShownPageOnly)
         }
     }
     options().hide();
+}
+
+TEST_F(Options, ArrowKeysStepThroughThePagesEnterIsOkAndEscapeCloses)
+{
+    showActive(options());
+    options().Option1[0]->setFocus();
+    const std::pair<int, int> steps[] = {{Qt::Key_Down, 1}, {Qt::Key_Right, 2}, {Qt::Key_Up, 1},
+                                         {Qt::Key_Left, 0}, {Qt::Key_Up, 5},    {Qt::Key_Down, 0}};
+    for (const auto &[key, page] : steps) {
+        pressKey(&options(), key);
+        EXPECT_EQ(options().focusWidget(), options().Option1[page]) << page;
+        EXPECT_TRUE(options().Option1[page]->isChecked()) << page;
+        EXPECT_TRUE(userCanSee(options().Frame1[page])) << page;
+    }
+
+    // Enter in a text box is "OK": the display options reach the panel and the window closes.
+    options().digitPage().Command8[2]->setBackColor(0x0000FF);
+    pressKey(&options(), Qt::Key_Tab);
+    ASSERT_EQ(options().focusWidget(), options().folderPage().Text2[0]);
+    pressKey(&options(), Qt::Key_Return);
+    EXPECT_FALSE(options().isVisible());
+    EXPECT_EQ(panel().Degit[1]->DegitForeColor(), 0x0000FFu);
+
+    // Escape closes the window as its close box does; the panel waits for the next "OK".
+    showActive(options());
+    options().digitPage().Command8[2]->setBackColor(0x00FF00);
+    options().folderPage().Text2[0]->setFocus();
+    pressKey(&options(), Qt::Key_Escape);
+    EXPECT_FALSE(options().isVisible());
+    EXPECT_EQ(panel().Degit[1]->DegitForeColor(), 0x0000FFu);
+}
+
+TEST_F(Options, EveryControlHasANameAScreenReaderCanSpeak)
+{
+    const QStringList unnamed = unnamedFocusableControls(&options());
+    EXPECT_TRUE(unnamed.isEmpty()) << unnamed.join(QStringLiteral(", ")).toStdString();
+    // Names made from the captions beside the controls.
+    EXPECT_EQ(spokenName(options().folderPage().Command3[0]), QStringLiteral("運賃データのフォルダーを選ぶ"));
+    EXPECT_EQ(spokenName(options().Option1[5]), QStringLiteral("整理券プレビュー"));
+    EXPECT_EQ(spokenName(options().digitPage().Combo4[4]), QStringLiteral("表示するデータの列"));
+    EXPECT_EQ(spokenName(options().stopNamePage().Combo3), QStringLiteral("停名のフォントオプション"));
+    // The preview digit reads what it shows.
+    QAccessibleInterface *preview = QAccessible::queryAccessibleInterface(options().digitPage().M_Degit1);
+    EXPECT_EQ(preview->text(QAccessible::Name), QStringLiteral("デジタル部品のプレビュー"));
+    EXPECT_EQ(preview->text(QAccessible::Value), QStringLiteral("1234"));
 }
 
 TEST_F(Options, PageButtonsAndTwoLineCaptionsAnswerAClickAnywhereOnTheirFace)

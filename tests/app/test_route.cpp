@@ -12,6 +12,7 @@
 #include "settings/StopNamePage.h"
 #include "settings/frmOption.h"
 
+#include <QAccessible>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
@@ -155,6 +156,29 @@ TEST_F(Route, RouteSettingRunsTheLampTestAndShowsTheStartingStop)
     // Row 1 charges nothing yet: every cell blank.
     EXPECT_EQ(shown(1), QStringLiteral("    "));
     EXPECT_EQ(cell(1), DegitValue(0));
+}
+
+TEST_F(Route, ScreenReaderReadsTheFaresAndTheStopNameAfterEachStep)
+{
+    writeRoute(QStringLiteral("1.hy3"), makeRoute(5));
+    options().stopNamePage().Combo6->setCurrentIndex(1);
+    options().SetProp();
+    auto reading = [](QWidget *w) {
+        QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(w);
+        return std::pair(iface->text(QAccessible::Name), iface->textInterface()->text(0, -1));
+    };
+    keypadSet(QStringLiteral("1"), QString());
+    // The first stop is shown without "次は", and read so.
+    EXPECT_EQ(reading(panel().ChimeiCtl), std::pair(QStringLiteral("停留所1"), QStringLiteral("停留所1")));
+    EXPECT_EQ(reading(panel().Degit[1]), std::pair(QStringLiteral("整理券 1 の運賃"), QString()));
+    console().Command2[1]->click();
+    // Row 2 charges 201 for ticket 1 and nothing yet for ticket 2.
+    EXPECT_EQ(reading(panel().Degit[1]), std::pair(QStringLiteral("整理券 1 の運賃"), QStringLiteral("201")));
+    EXPECT_EQ(reading(panel().Degit[2]), std::pair(QStringLiteral("整理券 2 の運賃"), QString()));
+    EXPECT_EQ(reading(panel().ChimeiCtl).first, QStringLiteral("次は停留所2"));
+    console().Command2[1]->click();
+    EXPECT_EQ(reading(panel().Degit[2]).second, QStringLiteral("302"));
+    EXPECT_EQ(reading(panel().ChimeiCtl).second, QStringLiteral("次は停留所3"));
 }
 
 TEST_F(Route, SectionsAreNormalisedAndCheckedAgainstTheRecordCount)
