@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
+#include <memory>
 
 namespace {
 
@@ -35,6 +36,47 @@ void writeRoute(const QString &path)
 }
 
 } // namespace
+
+namespace {
+
+// The program on a two-stop route, headless, with no lamp-test wait.
+struct SteppingRig
+{
+    SteppingRig()
+    {
+        writeRoute(dir.filePath(QStringLiteral("1.hy3")));
+        services.clock = &clock;
+        services.sleeper = &sleeper;
+        services.messages = &messages;
+        services.quit = [] {};
+        services.programPath = dir.filePath(QStringLiteral("731"));
+        forms = std::make_unique<app::Forms>(services);
+        forms->start();
+        forms->options().change([&](settings::OptionRecords &r) { r.folder.FareDataDir = dir.path(); });
+        app::frmCtl &console = forms->console();
+        for (int k : {10, 1, 11, 1})
+            console.CommandButton1[k]->click();
+    }
+
+    QTemporaryDir dir;
+    base::SystemClock clock;
+    base::NoWaitSleeper sleeper;
+    Silent messages;
+    app::AppServices services;
+    std::unique_ptr<app::Forms> forms;
+};
+
+} // namespace
+
+// Route setting of the two-stop route at section 1: the file read, "系統選別中", the lamp test
+// without its three seconds, and the first stop shown.
+static void RouteSetting(benchmark::State &state)
+{
+    SteppingRig rig;
+    for (auto _ : state)
+        rig.forms->console().Command1_Click(1);
+}
+BENCHMARK(RouteSetting)->Unit(benchmark::kMicrosecond);
 
 // One data step: thirty fare cells, the information digits and a twenty-unit stop name
 // (which starts a scroll); no sound is chosen.
