@@ -1,13 +1,12 @@
 #include "app/Form1.h"
 #include "app/Forms.h"
-#include "app/frmCtl.h"
+#include "app/ConsoleController.h"
 #include "fare/Hy3Writer.h"
 #include "base/Clock.h"
 #include "base/Cp932.h"
 #include "ui/MessagePresenter.h"
 #include "settings/Options.h"
 
-#include <QPushButton>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 #include <memory>
@@ -53,9 +52,6 @@ struct SteppingRig
         forms = std::make_unique<app::Forms>(services);
         forms->start();
         forms->options().change([&](settings::OptionRecords &r) { r.folder.FareDataDir = dir.path(); });
-        app::frmCtl &console = forms->console();
-        for (int k : {10, 1, 11, 1})
-            console.CommandButton1[k]->click();
     }
 
     QTemporaryDir dir;
@@ -73,8 +69,10 @@ struct SteppingRig
 static void RouteSetting(benchmark::State &state)
 {
     SteppingRig rig;
+    app::ConsoleController &console = rig.forms->controller();
+    console.keyInRoute(QStringLiteral("1"), QStringLiteral("1"));
     for (auto _ : state)
-        rig.forms->console().Command1_Click(1);
+        console.setRoute(app::KeypadFrame);
 }
 BENCHMARK(RouteSetting)->Unit(benchmark::kMicrosecond);
 
@@ -82,29 +80,13 @@ BENCHMARK(RouteSetting)->Unit(benchmark::kMicrosecond);
 // (which starts a scroll); no sound is chosen.
 static void DataStep(benchmark::State &state)
 {
-    QTemporaryDir dir;
-    writeRoute(dir.filePath(QStringLiteral("1.hy3")));
-    base::SystemClock clock;
-    base::NoWaitSleeper sleeper;
-    Silent messages;
-    app::AppServices services;
-    services.clock = &clock;
-    services.sleeper = &sleeper;
-    services.messages = &messages;
-    services.quit = [] {};
-    services.programPath = dir.filePath(QStringLiteral("731"));
-    app::Forms forms(services);
-    forms.start();
-    forms.options().change([&](settings::OptionRecords &r) { r.folder.FareDataDir = dir.path(); });
-    app::frmCtl &console = forms.console();
-    for (int k : {10, 1, 11, 1})
-        console.CommandButton1[k]->click();
-    console.Command1[1]->click();
-
-    int direction = 1;
+    SteppingRig rig;
+    app::ConsoleController &console = rig.forms->controller();
+    console.keyInRoute(QStringLiteral("1"), QStringLiteral("1"));
+    app::StepDirection direction = app::DataForward;
     for (auto _ : state) {
-        console.Command2_Click(direction);
-        direction = 1 - direction;
+        console.step(direction);
+        direction = direction == app::DataForward ? app::DataBack : app::DataForward;
     }
 }
 BENCHMARK(DataStep)->Unit(benchmark::kMicrosecond);

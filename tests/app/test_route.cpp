@@ -151,7 +151,7 @@ TEST_F(Route, RouteSettingRunsTheLampTestAndShowsTheStartingStop)
     EXPECT_TRUE(console().Command2[0]->isEnabled());
     EXPECT_TRUE(console().Check1->isEnabled());
     EXPECT_EQ(forms->route().CurIndex(), 0);
-    EXPECT_EQ(console().TicketDate, QStringLiteral("12-07-2026"));
+    EXPECT_EQ(forms->controller().TicketDate(), QStringLiteral("12-07-2026"));
     // Row 1 charges nothing yet: every cell blank.
     EXPECT_EQ(shown(1), QStringLiteral("    "));
     EXPECT_EQ(cell(1), DegitValue(0));

@@ -1,8 +1,8 @@
 #include "731-tool/PanelRenderer.h"
 
 #include "app/Form1.h"
+#include "app/ConsoleController.h"
 #include "app/Forms.h"
-#include "app/frmCtl.h"
 #include "controls/ChimeiCtl_DX.h"
 #include "controls/ScrollClock.h"
 #include "base/AtomicFile.h"
@@ -11,11 +11,8 @@
 #include "settings/Options.h"
 #include "settings/mdlIniIoEx.h"
 
-#include <QCheckBox>
 #include <QCoreApplication>
 #include <QFile>
-#include <QPushButton>
-#include <QRadioButton>
 #include <QTemporaryDir>
 
 namespace tool {
@@ -43,14 +40,6 @@ public:
 private:
     int64_t m_now = 0;
 };
-
-void press(app::frmCtl &console, const QString &digits)
-{
-    for (QChar c : digits) {
-        if (c.isDigit())
-            console.CommandButton1[c.digitValue()]->click();
-    }
-}
 
 } // namespace
 
@@ -92,16 +81,11 @@ PanelRendering RenderPanel(const PanelScene &scene)
     if (!messages.texts.isEmpty())
         return {{}, messages.texts.join(QStringLiteral("\n"))};
 
-    app::frmCtl &console = forms.console();
+    app::ConsoleController &console = forms.controller();
     forms.options().change([&](settings::OptionRecords &r) { r.folder.FareDataDir = scene.fareDir; });
-    console.Option4[qBound(0, scene.backlight, 2)]->setChecked(true);
-    console.Check2->setChecked(scene.lateNight);
-
-    console.CommandButton1[10]->click();
-    press(console, scene.route);
-    console.CommandButton1[11]->click();
-    press(console, QString::number(scene.section));
-    console.Command1[1]->click();
+    console.setBacklight(static_cast<settings::Backlight>(qBound(0, scene.backlight, 2)));
+    console.setLateNight(scene.lateNight ? app::CheckValue::Checked : app::CheckValue::Unchecked);
+    console.keyInRoute(scene.route, QString::number(scene.section));
     if (!messages.texts.isEmpty())
         return {{}, messages.texts.join(QStringLiteral("\n"))};
 
@@ -112,10 +96,10 @@ PanelRendering RenderPanel(const PanelScene &scene)
                         .arg(target)
                         .arg(scene.route)
                         .arg(route.RowCount())};
-    while (route.CurIndex() + 1 < target)
-        console.Command2[1]->click();
-    while (route.CurIndex() + 1 > target)
-        console.Command2[0]->click();
+    while (route.CurIndex() + 1 < target && console.step(app::DataForward).done) {
+    }
+    while (route.CurIndex() + 1 > target && console.step(app::DataBack).done) {
+    }
 
     // A scrolling name moves as it would in that many milliseconds, frame by frame.
     constexpr int FrameMs = 16;
