@@ -1,10 +1,9 @@
+#include "HeadlessServices.h"
 #include "app/Form1.h"
 #include "app/Forms.h"
 #include "app/ConsoleController.h"
 #include "fare/Hy3Writer.h"
-#include "base/Clock.h"
 #include "base/Cp932.h"
-#include "ui/MessagePresenter.h"
 #include "settings/Options.h"
 
 #include <QTemporaryDir>
@@ -12,12 +11,6 @@
 #include <memory>
 
 namespace {
-
-class Silent final : public ui::MessagePresenter
-{
-public:
-    Answer show(QWidget *, const QString &, const QString &, Buttons, Icon) override { return Answer::Ok; }
-};
 
 // Two stops with twenty-unit names and thirty fares each.
 void writeRoute(const QString &path)
@@ -38,27 +31,19 @@ void writeRoute(const QString &path)
 
 namespace {
 
-// The program on a two-stop route, headless, with no lamp-test wait.
+// The program on a two-stop route, headless, with no lamp-test wait and no sound.
 struct SteppingRig
 {
     SteppingRig()
     {
         writeRoute(dir.filePath(QStringLiteral("1.hy3")));
-        services.clock = &clock;
-        services.sleeper = &sleeper;
-        services.messages = &messages;
-        services.quit = [] {};
-        services.programPath = dir.filePath(QStringLiteral("731"));
-        forms = std::make_unique<app::Forms>(services);
+        forms = std::make_unique<app::Forms>(headless.appServices());
         forms->start();
         forms->options().change([&](settings::OptionRecords &r) { r.folder.FareDataDir = dir.path(); });
     }
 
     QTemporaryDir dir;
-    base::SystemClock clock;
-    base::NoWaitSleeper sleeper;
-    Silent messages;
-    app::AppServices services;
+    HeadlessServices headless;
     std::unique_ptr<app::Forms> forms;
 };
 

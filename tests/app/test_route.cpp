@@ -76,16 +76,7 @@ protected:
     }
 
     // Route and section typed on the keypad, then "リセット".
-    void keypadSet(const QString &route, const QString &section)
-    {
-        console().CommandButton1[10]->click();
-        for (QChar c : route)
-            console().CommandButton1[c.digitValue()]->click();
-        console().CommandButton1[11]->click();
-        for (QChar c : section)
-            console().CommandButton1[c.digitValue()]->click();
-        console().Command1[1]->click();
-    }
+    void keypadSet(const QString &route, const QString &section) { controller().keyInRoute(route, section); }
 
     void selectDigits(std::array<QListWidget *, 5> &lists, const QString &digits)
     {

@@ -4,10 +4,10 @@
 #include "app/ConsoleController.h"
 #include "app/Forms.h"
 #include "controls/ChimeiCtl_DX.h"
-#include "controls/ScrollClock.h"
+#include "controls/ManualScrollClock.h"
 #include "base/AtomicFile.h"
 #include "base/Clock.h"
-#include "ui/MessagePresenter.h"
+#include "ui/RecordingMessagePresenter.h"
 #include "settings/Options.h"
 #include "settings/mdlIniIoEx.h"
 
@@ -16,32 +16,6 @@
 #include <QTemporaryDir>
 
 namespace tool {
-namespace {
-
-// Messages are collected, never shown.
-class CollectedMessages final : public ui::MessagePresenter
-{
-public:
-    Answer show(QWidget *, const QString &text, const QString &, Buttons buttons, Icon) override
-    {
-        texts << text;
-        return buttons == Buttons::YesNo ? Answer::No : Answer::Ok;
-    }
-    QStringList texts;
-};
-
-// The scroll moves only when the renderer says so.
-class ManualScrollClock final : public controls::ScrollClock
-{
-public:
-    int64_t nowMs() const override { return m_now; }
-    void advance(int64_t ms) { m_now += ms; }
-
-private:
-    int64_t m_now = 0;
-};
-
-} // namespace
 
 PanelRendering RenderPanel(const PanelScene &scene)
 {
@@ -65,8 +39,9 @@ PanelRendering RenderPanel(const PanelScene &scene)
 
     base::SystemClock clock;
     base::NoWaitSleeper sleeper;
-    CollectedMessages messages;
-    ManualScrollClock scrollClock;
+    // Messages are written down, never shown; the scroll moves only when the renderer says so.
+    ui::RecordingMessagePresenter messages;
+    controls::ManualScrollClock scrollClock;
     app::AppServices services;
     services.clock = &clock;
     services.sleeper = &sleeper;
@@ -78,16 +53,16 @@ PanelRendering RenderPanel(const PanelScene &scene)
 
     app::Forms forms(services);
     forms.start();
-    if (!messages.texts.isEmpty())
-        return {{}, messages.texts.join(QStringLiteral("\n"))};
+    if (!messages.shown.empty())
+        return {{}, messages.texts().join(QStringLiteral("\n"))};
 
     app::ConsoleController &console = forms.controller();
     forms.options().change([&](settings::OptionRecords &r) { r.folder.FareDataDir = scene.fareDir; });
     console.setBacklight(static_cast<settings::Backlight>(qBound(0, scene.backlight, 2)));
     console.setLateNight(scene.lateNight ? app::CheckValue::Checked : app::CheckValue::Unchecked);
     console.keyInRoute(scene.route, QString::number(scene.section));
-    if (!messages.texts.isEmpty())
-        return {{}, messages.texts.join(QStringLiteral("\n"))};
+    if (!messages.shown.empty())
+        return {{}, messages.texts().join(QStringLiteral("\n"))};
 
     const fare::RouteState &route = forms.route();
     const int target = scene.stop > 0 ? scene.stop : route.CurIndex() + 1;
