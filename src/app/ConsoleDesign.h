@@ -1,6 +1,8 @@
 #pragma once
 
 #include "app/ConsoleTypes.h"
+#include "base/ControlArray.h"
+#include "settings/Options.h"
 
 #include <QRegion>
 #include <array>
@@ -48,7 +50,7 @@ struct ConsoleDesign
     std::array<QScrollBar *, 2> HScroll1{};           // by ScrollSetting
     std::array<QLabel *, 2> Label1{};
     QGroupBox *Frame2 = nullptr;                      // "バックライト"
-    std::array<QRadioButton *, 3> Option4{};          // by settings::Backlight
+    base::ControlArray<QRadioButton *, 3, settings::Backlight> Option4{};
     QGroupBox *grpM_Tape = nullptr;
     QPushButton *cmdTapeSet = nullptr;
     QPushButton *cmdTapeBack = nullptr;

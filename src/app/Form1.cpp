@@ -264,7 +264,7 @@ void Form1::startClock()
 
 void Form1::showBuiltInPicture(settings::Backlight state)
 {
-    setPicture(imgRes[int(state)]);
+    setPicture(imgRes[state]);
 }
 
 void Form1::colourTicketNumbers(base::OleColor colour)

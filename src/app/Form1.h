@@ -2,6 +2,7 @@
 
 #include "app/PanelDrag.h"
 #include "app/PanelView.h"
+#include "base/ControlArray.h"
 #include "app/WindowPlacement.h"
 
 #include <QPixmap>
@@ -69,7 +70,8 @@ public:
     std::array<controls::M_Degit *, 31> Degit{};
     std::array<controls::M_Degit *, 2> TimeDegit{};
     std::array<QLabel *, 31> lblSeiriNum{};
-    std::array<QPixmap, 3> imgRes;
+    // The built-in panel picture and the pictures of the backlight states, by Backlight.
+    base::ControlArray<QPixmap, 3, settings::Backlight> imgRes;
     controls::ChimeiCtl_DX *ChimeiCtl = nullptr;
     QTimer *Timer1 = nullptr;
 

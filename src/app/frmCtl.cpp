@@ -127,7 +127,7 @@ void frmCtl::connectSwitches()
     for (ScrollSetting bar : {ScrollSpeedBar, ScrollWaitBar})
         connect(HScroll1[bar], &QScrollBar::valueChanged, this, [this, bar](int value) { controller().setScroll(bar, value); });
     for (Backlight state : {Backlight::Off, Backlight::On1, Backlight::On2}) {
-        connect(Option4[int(state)], &QRadioButton::toggled, this, [this, state](bool on) {
+        connect(Option4[state], &QRadioButton::toggled, this, [this, state](bool on) {
             if (on)
                 controller().setBacklight(state);
             else
@@ -190,8 +190,8 @@ void frmCtl::showScrollValue(ScrollSetting bar, int value)
 
 void frmCtl::showBacklight(Backlight state)
 {
-    const QSignalBlocker quiet(Option4[int(state)]);
-    Option4[int(state)]->setChecked(true);
+    const QSignalBlocker quiet(Option4[state]);
+    Option4[state]->setChecked(true);
 }
 
 void frmCtl::showPreviewSwitch(CheckValue value)
