@@ -97,6 +97,16 @@ QWidget *ConsoleDesign::widgetOf(ConsoleControl control) const
     return cmdTapeSet;
 }
 
+std::optional<int> ConsoleDesign::chosenDigit(DigitList list, int position) const
+{
+    // The list's current item, when that is selected.
+    const QListWidget *w = list == DigitList::Route ? List2[position] : List3[position];
+    const QListWidgetItem *item = w->currentItem();
+    if (!item || !item->isSelected())
+        return std::nullopt;
+    return w->row(item);
+}
+
 void ConsoleDesign::createRouteEntryFrames()
 {
     createDigitListFrame();

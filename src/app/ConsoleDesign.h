@@ -6,6 +6,7 @@
 
 #include <QRegion>
 #include <array>
+#include <optional>
 
 class QAction;
 class QCheckBox;
@@ -31,6 +32,8 @@ struct ConsoleDesign
     void createControls(QWidget *console);
     // The control or group that ConsoleControl names.
     QWidget *widgetOf(ConsoleControl control) const;
+    // The digit List2(position) or List3(position) has chosen, if any.
+    std::optional<int> chosenDigit(DigitList list, int position) const;
     // The preview's controls shown beyond the narrow console, or hidden.
     void showPreviewArea(bool open);
     // The keypad keys get their rounded outlines, kept in KeyRegions; and let go again.

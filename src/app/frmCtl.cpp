@@ -6,10 +6,10 @@
 #include "app/Forms.h"
 #include "app/ScreenFit.h"
 #include "app/SettingsFile.h"
+#include "app/VersionBox.h"
 #include "base/Clock.h"
 #include "base/ProgramInfo.h"
 #include "base/Twips.h"
-#include "controls/ChimeiCtl_DX.h"
 #include "reslib/KBP4Res.h"
 #include "settings/ControlValues.h"
 #include "settings/IniRecords.h"
@@ -52,15 +52,6 @@ constexpr int OpenPreviewWidth = 9000;
 // The window frame's share of a window width.
 constexpr int FrameWidth = HiddenPreviewWidth - ClientWidth;
 
-// The digit a list has chosen: its current item, when that is selected.
-std::optional<int> chosenDigit(const QListWidget *list)
-{
-    const QListWidgetItem *item = list->currentItem();
-    if (!item || !item->isSelected())
-        return std::nullopt;
-    return list->row(item);
-}
-
 } // namespace
 
 frmCtl::frmCtl(Forms &forms)
@@ -96,10 +87,10 @@ void frmCtl::connectHandlers()
     // Qt makes current when the list merely takes the focus.
     for (int j = 0; j < RouteDigitLists; ++j)
         connect(List2[j], &QListWidget::itemSelectionChanged, this,
-                [this, j] { controller().chooseDigit(DigitList::Route, j, chosenDigit(List2[j])); });
+                [this, j] { controller().chooseDigit(DigitList::Route, j, chosenDigit(DigitList::Route, j)); });
     for (int j = 0; j < SectionDigitLists; ++j)
         connect(List3[j], &QListWidget::itemSelectionChanged, this,
-                [this, j] { controller().chooseDigit(DigitList::Section, j, chosenDigit(List3[j])); });
+                [this, j] { controller().chooseDigit(DigitList::Section, j, chosenDigit(DigitList::Section, j)); });
     for (EntryFrameKind frame : {DigitListFrame, KeypadFrame}) {
         connect(Command1[frame], &QPushButton::clicked, this, [this, frame] { controller().setRoute(frame); });
         connect(Frame1[frame], &EntryFrame::DblClick, this, &frmCtl::Frame1_DblClick);
@@ -146,9 +137,9 @@ void frmCtl::showKeypadEntry(const QString &routeDigits, const QString &sectionD
 
 void frmCtl::showDigitChoice(DigitList list, int position, std::optional<int> digit)
 {
-    QListWidget *w = list == DigitList::Route ? List2[position] : List3[position];
-    if (chosenDigit(w) == digit)
+    if (chosenDigit(list, position) == digit)
         return;
+    QListWidget *w = list == DigitList::Route ? List2[position] : List3[position];
     const QSignalBlocker quiet(w);
     if (digit)
         w->setCurrentRow(*digit);
@@ -359,13 +350,7 @@ void frmCtl::Command4_Click()
 
 QString frmCtl::versionText() const
 {
-    const QString crlf = QStringLiteral("\r\n");
-    const int year = m_forms.services().clock->now().date().year();
-    return QStringLiteral("機種：") + base::executableBaseName() + crlf
-           + QStringLiteral("バージョン：") + QStringLiteral(HARUNE_VERSION) + QStringLiteral("  ServiceRelease 1") + crlf
-           + crlf
-           + QStringLiteral("発売元：ハルネ・プロジェクト") + crlf
-           + QStringLiteral("開発：ハルネ開発チーム 2002-") + QString::number(year) + crlf;
+    return VersionBoxText(base::executableBaseName(), m_forms.services().clock->now().date().year());
 }
 
 void frmCtl::Command8_Click()
