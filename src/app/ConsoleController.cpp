@@ -320,8 +320,8 @@ ActionResult ConsoleController::setBacklight(Backlight state)
         return ActionResult::nothing();
     m_backlight = state;
     console().showBacklight(state);
-    Option4_Click(state);
-    return ActionResult::ok();
+    // The state is taken even when its picture could not be shown.
+    return {true, Option4_Click(state)};
 }
 
 void ConsoleController::backlightDeselected(Backlight state)
@@ -330,22 +330,26 @@ void ConsoleController::backlightDeselected(Backlight state)
         m_backlight.reset();
 }
 
-void ConsoleController::Option4_Click(Backlight state)
+QString ConsoleController::Option4_Click(Backlight state)
 {
+    QString message;
     if (m_options.panelsIndividual() && m_options.userPanelChosen(state)) {
         const QString path = m_options.userPanelFile(state);
         // A picture that is no longer there leaves the panel as it is, without a word.
         if (FileExists(path)) {
             const UserPicture loaded = UserPicture::load(path);
-            if (loaded.loaded())
+            if (loaded.loaded()) {
                 panel().setPicture(loaded.picture);
-            else
-                console().showMessage(UserPicture::errorMessage(loaded.error), QStringLiteral("エラー"), MessageIcon::Error);
+            } else {
+                message = UserPicture::errorMessage(loaded.error);
+                console().showMessage(message, QStringLiteral("エラー"), MessageIcon::Error);
+            }
         }
     } else {
         panel().showBuiltInPicture(state);
     }
     panel().colourTicketNumbers(m_options.ticketNumberColor(state));
+    return message;
 }
 
 ActionResult ConsoleController::setPreviewSwitch(CheckValue value)

@@ -66,7 +66,7 @@ public:
     ActionResult setDisplayClear(bool on);                 // Check1 "表示消去"
     ActionResult setLateNight(CheckValue value);           // Check2 "深夜料金"
     ActionResult setScroll(ScrollSetting bar, int value);  // HScroll1(bar)
-    ActionResult setBacklight(settings::Backlight state);  // Option4(state)
+    ActionResult setBacklight(settings::Backlight state);  // Option4(state); says if its picture failed
     ActionResult setPreviewSwitch(CheckValue value);       // Check4 ">>" / "<<"
     // A double-click on Frame1(frame): it goes to the back and the other frame shows.
     ActionResult sendEntryFrameBack(EntryFrameKind frame);
@@ -79,8 +79,8 @@ public:
     // Shows row n (1 to 301): fares, information digits, ticket preview, pending events, name.
     void DispData(int16_t n);
     // The backlight handler for `state` as the options apply it: picture and number colour,
-    // the selection left as it is.
-    void Option4_Click(settings::Backlight state);
+    // the selection left as it is. Returns the message shown about the user's picture, if any.
+    QString Option4_Click(settings::Backlight state);
     // A backlight button lost its selection (the program may leave none selected).
     void backlightDeselected(settings::Backlight state);
     // The last step of the console's load: whether speech is usable.

@@ -8,6 +8,7 @@
 #include "fare/Hy3Writer.h"
 #include "settings/Options.h"
 
+#include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -237,4 +238,32 @@ TEST_F(Console, TheSettingsRecordRestoresTheSwitchesAndKeepsWhatItRefuses)
     // Late-night fare shows at the next update: doubled fares.
     setRouteOne();
     EXPECT_EQ(views.panel.cells[3], QStringLiteral("26"));
+}
+
+TEST_F(Console, TheBacklightShowsItsPictureAndColourAndSaysWhenAPictureFails)
+{
+    EXPECT_FALSE(console->setBacklight(settings::Backlight::Off).done); // already OFF
+    ASSERT_TRUE(console->setBacklight(settings::Backlight::On1).done);
+    EXPECT_EQ(log, (QStringList{"console backlight 1", "panel picture built-in 1", "panel numbers c0ffc0"}));
+
+    // A user's picture that is not a picture: the state is taken, the panel keeps its picture.
+    const QString notes = dir.filePath(QStringLiteral("notes.bmp"));
+    QFile file(notes);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("only text\n");
+    file.close();
+    options.change([&](settings::OptionRecords &r) {
+        r.panel.PanelAuto = 0;
+        r.panel.PanelManual = -1;
+        r.panel.PanelOn2Builtin = 0;
+        r.panel.PanelOn2User = -1;
+        r.panel.PanelFile[2] = notes;
+    });
+    log.clear();
+    const ActionResult result = console->setBacklight(settings::Backlight::On2);
+    EXPECT_TRUE(result.done);
+    EXPECT_TRUE(result.message.contains(QStringLiteral("エラーコード：481")));
+    EXPECT_EQ(views.console.messages, QStringList{result.message});
+    EXPECT_TRUE(log.filter(QStringLiteral("panel picture")).isEmpty());
+    EXPECT_EQ(console->backlight(), settings::Backlight::On2);
 }
