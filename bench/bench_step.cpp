@@ -2,6 +2,7 @@
 #include "app/Form1.h"
 #include "app/Forms.h"
 #include "app/ConsoleController.h"
+#include "app/ConsoleDriver.h"
 #include "fare/Hy3Writer.h"
 #include "base/Cp932.h"
 #include "settings/Options.h"
@@ -55,7 +56,7 @@ static void RouteSetting(benchmark::State &state)
 {
     SteppingRig rig;
     app::ConsoleController &console = rig.forms->controller();
-    console.keyInRoute(QStringLiteral("1"), QStringLiteral("1"));
+    app::ConsoleDriver(console).keyInRoute(QStringLiteral("1"), QStringLiteral("1"));
     for (auto _ : state)
         console.setRoute(app::KeypadFrame);
 }
@@ -67,7 +68,7 @@ static void DataStep(benchmark::State &state)
 {
     SteppingRig rig;
     app::ConsoleController &console = rig.forms->controller();
-    console.keyInRoute(QStringLiteral("1"), QStringLiteral("1"));
+    app::ConsoleDriver(console).keyInRoute(QStringLiteral("1"), QStringLiteral("1"));
     app::StepDirection direction = app::DataForward;
     for (auto _ : state) {
         console.step(direction);

@@ -21,6 +21,12 @@ namespace {
 constexpr int LampTestMs = 3000;
 constexpr int FareCells = 30;
 
+// A state a caller other than the console's own buttons may hand in.
+bool isBacklight(Backlight state)
+{
+    return state == Backlight::Off || state == Backlight::On1 || state == Backlight::On2;
+}
+
 ConsoleControl frameControl(EntryFrameKind frame)
 {
     return frame == KeypadFrame ? ConsoleControl::KeypadFrame : ConsoleControl::DigitListFrame;
@@ -58,12 +64,10 @@ ActionResult ConsoleController::chooseDigit(DigitList list, int position, std::o
 {
     if (!isEnabled(ConsoleControl::DigitListFrame) || m_entry.choice(list, position) == digit)
         return ActionResult::nothing();
-    RouteEntry chosen = m_entry;
-    if (!chosen.choose(list, position, digit))
+    if (!m_entry.choose(list, position, digit))
         return ActionResult::nothing();
     // The route lists play the reset sound, the section lists the route-setting sound.
     playEntrySound(list == DigitList::Route ? SoundSlot::Reset : SoundSlot::RouteSetting);
-    m_entry = chosen;
     console().showDigitChoice(list, position, digit);
     return ActionResult::ok();
 }
@@ -96,21 +100,6 @@ ActionResult ConsoleController::setRoute(EntryFrameKind frame)
     panel().setTsugiwaMode(m_SavedTsugiwaMode);
     DispData(static_cast<int16_t>(m_route.CurrentRow()));
     return ActionResult::ok();
-}
-
-ActionResult ConsoleController::keyInRoute(const QString &route, const QString &section)
-{
-    auto keyIn = [this](KeypadKey first, const QString &digits) {
-        bool done = pressKey(first).done;
-        for (QChar c : digits) {
-            if (done && c.isDigit())
-                done = pressKey(KeypadKey(c.digitValue())).done;
-        }
-        return done;
-    };
-    if (!keyIn(KeyRoute, route) || !keyIn(KeySection, section))
-        return ActionResult::nothing();
-    return setRoute(KeypadFrame);
 }
 
 // "系統選別中" on the stop-name display, without "次は".
@@ -280,7 +269,7 @@ ActionResult ConsoleController::setDisplayClear(bool on)
 
 ActionResult ConsoleController::setLateNight(CheckValue value)
 {
-    if (!isEnabled(ConsoleControl::NightAndScroll) || value == m_lateNight)
+    if (!isEnabled(ConsoleControl::NightAndScroll) || !isCheckValue(value) || value == m_lateNight)
         return ActionResult::nothing();
     // The fares follow at the next display update.
     applyLateNight(value);
@@ -295,6 +284,8 @@ void ConsoleController::applyLateNight(CheckValue value)
 
 ActionResult ConsoleController::setScroll(ScrollSetting bar, int value)
 {
+    if (bar != ScrollSpeedBar && bar != ScrollWaitBar)
+        return ActionResult::nothing();
     const int lowest = bar == ScrollSpeedBar ? settings::ValueRules::ScrollSpeedLowest : settings::ValueRules::ScrollWaitLowest;
     const int highest = bar == ScrollSpeedBar ? settings::ValueRules::ScrollSpeedHighest : settings::ValueRules::ScrollWaitHighest;
     if (!isEnabled(ConsoleControl::NightAndScroll) || value < lowest || value > highest || value == m_scroll[bar])
@@ -316,7 +307,7 @@ void ConsoleController::applyScroll(ScrollSetting bar, int value)
 
 ActionResult ConsoleController::setBacklight(Backlight state)
 {
-    if (m_backlight == state)
+    if (!isBacklight(state) || m_backlight == state)
         return ActionResult::nothing();
     m_backlight = state;
     console().showBacklight(state);
@@ -354,7 +345,7 @@ QString ConsoleController::Option4_Click(Backlight state)
 
 ActionResult ConsoleController::setPreviewSwitch(CheckValue value)
 {
-    if (value == m_previewSwitch)
+    if (!isCheckValue(value) || value == m_previewSwitch)
         return ActionResult::nothing();
     applyPreviewSwitch(value);
     return ActionResult::ok();
@@ -382,9 +373,15 @@ void ConsoleController::applyEntryFrame(EntryFrameKind frame)
 
 // --- the announcement tape ---
 
+// A tape button acts only when it and its group are enabled.
+bool ConsoleController::tapeButtonUsable(ConsoleControl button) const
+{
+    return isEnabled(ConsoleControl::TapeGroup) && isEnabled(button);
+}
+
 ActionResult ConsoleController::tapeNext()
 {
-    if (!isEnabled(ConsoleControl::TapeGroup) || !isEnabled(ConsoleControl::TapeNext))
+    if (!tapeButtonUsable(ConsoleControl::TapeNext))
         return ActionResult::nothing();
     m_tape->TapeNext();
     // The fare display moves along when the entry the tape stands on asks for it.
@@ -395,7 +392,7 @@ ActionResult ConsoleController::tapeNext()
 
 ActionResult ConsoleController::tapeBack()
 {
-    if (!isEnabled(ConsoleControl::TapeGroup) || !isEnabled(ConsoleControl::TapeBack))
+    if (!tapeButtonUsable(ConsoleControl::TapeBack))
         return ActionResult::nothing();
     m_tape->TapeBack();
     if (m_tape->EntryStepFlag(m_tape->GetTapePos()) == 1)
@@ -405,7 +402,7 @@ ActionResult ConsoleController::tapeBack()
 
 ActionResult ConsoleController::tapeStop()
 {
-    if (!isEnabled(ConsoleControl::TapeGroup) || !isEnabled(ConsoleControl::TapeStop))
+    if (!tapeButtonUsable(ConsoleControl::TapeStop))
         return ActionResult::nothing();
     m_tape->StopAnnouncement();
     return ActionResult::ok();
@@ -413,7 +410,7 @@ ActionResult ConsoleController::tapeStop()
 
 ActionResult ConsoleController::tapeSettings()
 {
-    if (!isEnabled(ConsoleControl::TapeGroup) || !isEnabled(ConsoleControl::TapeSet))
+    if (!tapeButtonUsable(ConsoleControl::TapeSet))
         return ActionResult::nothing();
     m_tape->ShowVoiceSettings(console().dialogOwner());
     return ActionResult::ok();

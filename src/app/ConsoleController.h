@@ -31,7 +31,7 @@ class PanelView;
 // settings, the backlight, the preview switch, the entry frames and the announcement tape. It
 // owns the console's state and the loaded route, decides what an action does and has the two
 // views show it, in the order the unit does things. The console window's handlers are one-line
-// calls into it; the tool, the benchmarks and the tests drive it directly.
+// calls into it; the tool, the benchmarks and the tests drive it directly (ConsoleDriver).
 //
 // Every action returns what it did (ActionResult); an action on a control that is disabled
 // does nothing, as a click on it would. Sounds, waits, the clock and the speech component come
@@ -59,8 +59,6 @@ public:
     ActionResult chooseDigit(DigitList list, int position, std::optional<int> digit);
     // "リセット" Command1(frame): route setting from that frame's entry.
     ActionResult setRoute(EntryFrameKind frame);
-    // "系統", the route's digits, "区間", the section's digits and "リセット" on the keypad.
-    ActionResult keyInRoute(const QString &route, const QString &section);
     // "データ戻し" / "データ送り": one stop back or forward, with its sound.
     ActionResult step(StepDirection direction);
     ActionResult setDisplayClear(bool on);                 // Check1 "表示消去"
@@ -132,6 +130,7 @@ private:
     void playSound(const QString &path, const QString &tag, bool wait);
     void playEntrySound(settings::SoundSlot slot);
     bool dataStep(StepDirection direction);
+    bool tapeButtonUsable(ConsoleControl button) const;
     QString stepSound() const;
 
     void showSelectingMessage();

@@ -30,6 +30,10 @@ constexpr int SectionDigitLists = 3;
 
 // A check box's value as the settings file keeps it.
 enum class CheckValue : int16_t { Unchecked = 0, Checked = 1, Grey = 2 };
+inline bool isCheckValue(CheckValue value)
+{
+    return value == CheckValue::Unchecked || value == CheckValue::Checked || value == CheckValue::Grey;
+}
 
 // What the console controller enables and disables.
 enum class ConsoleControl {

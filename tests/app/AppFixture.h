@@ -1,6 +1,7 @@
 #pragma once
 
 #include "HeadlessServices.h"
+#include "app/ConsoleDriver.h"
 #include "app/Form1.h"
 #include "app/Forms.h"
 #include "app/frmCtl.h"
@@ -39,6 +40,8 @@ protected:
     app::Form1 &panel() { return forms->panel(); }
     app::frmCtl &console() { return forms->console(); }
     app::ConsoleController &controller() { return forms->controller(); }
+    // The console worked as an operator works it.
+    app::ConsoleDriver driver() { return app::ConsoleDriver(forms->controller()); }
 
     app::AppServices services;
     std::unique_ptr<app::Forms> forms;

@@ -4,6 +4,7 @@
 #include "HeadlessServices.h"
 #include "RecordingViews.h"
 #include "app/ConsoleController.h"
+#include "app/ConsoleDriver.h"
 #include "base/Cp932.h"
 #include "fare/Hy3Writer.h"
 #include "settings/Options.h"
@@ -63,7 +64,7 @@ protected:
     // Route 1 set at section 1, and the log started afresh.
     void setRouteOne()
     {
-        ASSERT_TRUE(console->keyInRoute(QStringLiteral("1"), QStringLiteral("1")).done);
+        ASSERT_TRUE(app::ConsoleDriver(*console).keyInRoute(QStringLiteral("1"), QStringLiteral("1")).done);
         log.clear();
         shownRows.clear();
     }
@@ -137,13 +138,13 @@ TEST_F(Console, ARefusedRouteChangesNothingButSaysWhy)
     log.clear();
     shownRows.clear();
 
-    const ActionResult missing = console->keyInRoute(QStringLiteral("9"), QString());
+    const ActionResult missing = app::ConsoleDriver(*console).keyInRoute(QStringLiteral("9"), QString());
     EXPECT_FALSE(missing.done);
     EXPECT_EQ(missing.message, QStringLiteral("指定した系統のデータがありません..."));
     EXPECT_EQ(effects(), (QStringList{"play /route.wav S1", "console message 指定した系統のデータがありません..."}));
 
     log.clear();
-    const ActionResult section = console->keyInRoute(QStringLiteral("1"), QStringLiteral("3"));
+    const ActionResult section = app::ConsoleDriver(*console).keyInRoute(QStringLiteral("1"), QStringLiteral("3"));
     EXPECT_FALSE(section.done);
     EXPECT_EQ(section.message, QStringLiteral("指定した区間はデータの数よりも多いです...\r\n  解決法：正しい区間を入力して下さい."));
     EXPECT_EQ(effects().size(), 2);

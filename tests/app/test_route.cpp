@@ -76,7 +76,7 @@ protected:
     }
 
     // Route and section typed on the keypad, then "リセット".
-    void keypadSet(const QString &route, const QString &section) { controller().keyInRoute(route, section); }
+    void keypadSet(const QString &route, const QString &section) { driver().keyInRoute(route, section); }
 
     void selectDigits(std::array<QListWidget *, 5> &lists, const QString &digits)
     {

@@ -29,7 +29,7 @@ protected:
 
     void prepareSettings() override {}
 
-    void setRoute(const QString &route, const QString &section = QString()) { controller().keyInRoute(route, section); }
+    void setRoute(const QString &route, const QString &section = QString()) { driver().keyInRoute(route, section); }
     QStringList spoken() const { return FakeSpeech::spoken(speech); }
 
     QStringList speech;

@@ -427,7 +427,7 @@ TEST_F(TicketPlugins, EveryDisplayUpdateDrawsTheTicketOfItsStop)
     options().ticketPage().Option4[1]->setChecked(true);
     options().folderPage().Text2[0]->setText(QStringLiteral(HARUNE_SOURCE_DIR "/data/demo"));
     clock.set(QDateTime(QDate(2026, 12, 7), QTime(23, 59, 0)));
-    controller().keyInRoute(QStringLiteral("1"), QStringLiteral("3"));
+    driver().keyInRoute(QStringLiteral("1"), QStringLiteral("3"));
     clock.advance(2 * 60 * 1000); // past midnight
     console().Command2[1]->click();
     console().Command2[0]->click(); // back to stop 3

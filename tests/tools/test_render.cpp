@@ -48,7 +48,7 @@ using RenderMatchesTheProgram = AppFixture;
 TEST_F(RenderMatchesTheProgram, DemoRouteOneAtStopThree)
 {
     forms->options().change([](settings::OptionRecords &r) { r.folder.FareDataDir = tooltest::DemoFile(QString()); });
-    controller().keyInRoute(QStringLiteral("1"), QStringLiteral("1"));
+    driver().keyInRoute(QStringLiteral("1"), QStringLiteral("1"));
     console().Command2[1]->click();
     console().Command2[1]->click();
     const QImage program = panel().grab().toImage();

@@ -2,6 +2,7 @@
 
 #include "app/Form1.h"
 #include "app/ConsoleController.h"
+#include "app/ConsoleDriver.h"
 #include "app/Forms.h"
 #include "controls/ChimeiCtl_DX.h"
 #include "controls/ManualScrollClock.h"
@@ -60,7 +61,8 @@ PanelRendering RenderPanel(const PanelScene &scene)
     forms.options().change([&](settings::OptionRecords &r) { r.folder.FareDataDir = scene.fareDir; });
     console.setBacklight(static_cast<settings::Backlight>(qBound(0, scene.backlight, 2)));
     console.setLateNight(scene.lateNight ? app::CheckValue::Checked : app::CheckValue::Unchecked);
-    console.keyInRoute(scene.route, QString::number(scene.section));
+    app::ConsoleDriver driver(console);
+    driver.keyInRoute(scene.route, QString::number(scene.section));
     if (!messages.shown.empty())
         return {{}, messages.texts().join(QStringLiteral("\n"))};
 
@@ -71,10 +73,7 @@ PanelRendering RenderPanel(const PanelScene &scene)
                         .arg(target)
                         .arg(scene.route)
                         .arg(route.RowCount())};
-    while (route.CurIndex() + 1 < target && console.step(app::DataForward).done) {
-    }
-    while (route.CurIndex() + 1 > target && console.step(app::DataBack).done) {
-    }
+    driver.stepTo(target);
 
     // A scrolling name moves as it would in that many milliseconds, frame by frame.
     constexpr int FrameMs = 16;
