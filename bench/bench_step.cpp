@@ -1,23 +1,17 @@
+#include "HeadlessServices.h"
 #include "app/Form1.h"
 #include "app/Forms.h"
-#include "app/frmCtl.h"
+#include "app/ConsoleController.h"
+#include "app/ConsoleDriver.h"
 #include "fare/Hy3Writer.h"
-#include "base/Clock.h"
 #include "base/Cp932.h"
-#include "ui/MessagePresenter.h"
 #include "settings/Options.h"
 
-#include <QPushButton>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
+#include <memory>
 
 namespace {
-
-class Silent final : public ui::MessagePresenter
-{
-public:
-    Answer show(QWidget *, const QString &, const QString &, Buttons, Icon) override { return Answer::Ok; }
-};
 
 // Two stops with twenty-unit names and thirty fares each.
 void writeRoute(const QString &path)
@@ -36,33 +30,49 @@ void writeRoute(const QString &path)
 
 } // namespace
 
+namespace {
+
+// The program on a two-stop route, headless, with no lamp-test wait and no sound.
+struct SteppingRig
+{
+    SteppingRig()
+    {
+        writeRoute(dir.filePath(QStringLiteral("1.hy3")));
+        forms = std::make_unique<app::Forms>(headless.appServices());
+        forms->start();
+        forms->options().change([&](settings::OptionRecords &r) { r.folder.FareDataDir = dir.path(); });
+    }
+
+    QTemporaryDir dir;
+    HeadlessServices headless;
+    std::unique_ptr<app::Forms> forms;
+};
+
+} // namespace
+
+// Route setting of the two-stop route at section 1: the file read, "系統選別中", the lamp test
+// without its three seconds, and the first stop shown.
+static void RouteSetting(benchmark::State &state)
+{
+    SteppingRig rig;
+    app::ConsoleController &console = rig.forms->controller();
+    app::ConsoleDriver(console).keyInRoute(QStringLiteral("1"), QStringLiteral("1"));
+    for (auto _ : state)
+        console.setRoute(app::KeypadFrame);
+}
+BENCHMARK(RouteSetting)->Unit(benchmark::kMicrosecond);
+
 // One data step: thirty fare cells, the information digits and a twenty-unit stop name
 // (which starts a scroll); no sound is chosen.
 static void DataStep(benchmark::State &state)
 {
-    QTemporaryDir dir;
-    writeRoute(dir.filePath(QStringLiteral("1.hy3")));
-    base::SystemClock clock;
-    base::NoWaitSleeper sleeper;
-    Silent messages;
-    app::AppServices services;
-    services.clock = &clock;
-    services.sleeper = &sleeper;
-    services.messages = &messages;
-    services.quit = [] {};
-    services.programPath = dir.filePath(QStringLiteral("731"));
-    app::Forms forms(services);
-    forms.start();
-    forms.options().change([&](settings::OptionRecords &r) { r.folder.FareDataDir = dir.path(); });
-    app::frmCtl &console = forms.console();
-    for (int k : {10, 1, 11, 1})
-        console.CommandButton1[k]->click();
-    console.Command1[1]->click();
-
-    int direction = 1;
+    SteppingRig rig;
+    app::ConsoleController &console = rig.forms->controller();
+    app::ConsoleDriver(console).keyInRoute(QStringLiteral("1"), QStringLiteral("1"));
+    app::StepDirection direction = app::DataForward;
     for (auto _ : state) {
-        console.Command2_Click(direction);
-        direction = 1 - direction;
+        console.step(direction);
+        direction = direction == app::DataForward ? app::DataBack : app::DataForward;
     }
 }
 BENCHMARK(DataStep)->Unit(benchmark::kMicrosecond);

@@ -21,8 +21,8 @@ class MessagePresenter;
 
 namespace app {
 
-// What the windows need from outside themselves; the program passes the real ones, tests pass
-// their own.
+// What the windows and the console controller need from outside themselves; the program passes
+// the real ones, tests pass their own.
 struct AppServices
 {
     base::Clock *clock = nullptr;
@@ -44,6 +44,9 @@ struct AppServices
     // Creates the speech component of the announcement tape; null (or a null result) when
     // speech cannot be had.
     std::function<std::unique_ptr<speech::TextToSpeech>()> createSpeech;
+    // The OS name the resource library reports (the tape is never usable on one of them); null
+    // for the resource library's own answer.
+    std::function<QString()> osName;
 };
 
 } // namespace app

@@ -1,68 +1,67 @@
 #include "app/ConsoleTapeHost.h"
 
-#include "app/Forms.h"
-#include "app/ModuleCalls.h"
-#include "app/frmCtl.h"
-#include "reslib/KBP4Res.h"
-#include "settings/Options.h"
-
-#include <QGroupBox>
-#include <QPushButton>
+#include "app/ConsoleController.h"
+#include "app/ConsoleView.h"
 
 namespace app {
 
+namespace {
+
+ConsoleControl controlOf(sound::TapeHost::TapeButton button)
+{
+    switch (button) {
+    case sound::TapeHost::TapeButton::Next:
+        return ConsoleControl::TapeNext;
+    case sound::TapeHost::TapeButton::Back:
+        return ConsoleControl::TapeBack;
+    case sound::TapeHost::TapeButton::Stop:
+        return ConsoleControl::TapeStop;
+    case sound::TapeHost::TapeButton::Set:
+        break;
+    }
+    return ConsoleControl::TapeSet;
+}
+
+} // namespace
+
 void ConsoleTapeHost::setTapeGroupEnabled(bool enabled)
 {
-    m_forms.console().grpM_Tape->setEnabled(enabled);
+    m_console.enable(ConsoleControl::TapeGroup, enabled);
 }
 
 void ConsoleTapeHost::setTapeGroupCaption(const QString &caption)
 {
-    m_forms.console().grpM_Tape->setTitle(caption);
+    m_console.console().setTapeCaption(caption);
 }
 
 void ConsoleTapeHost::setTapeButtonEnabled(TapeButton button, bool enabled)
 {
-    frmCtl &console = m_forms.console();
-    switch (button) {
-    case TapeButton::Next:
-        console.cmdTapeNext->setEnabled(enabled);
-        break;
-    case TapeButton::Back:
-        console.cmdTapeBack->setEnabled(enabled);
-        break;
-    case TapeButton::Stop:
-        console.cmdTapeStop->setEnabled(enabled);
-        break;
-    case TapeButton::Set:
-        console.cmdTapeSet->setEnabled(enabled);
-        break;
-    }
+    m_console.enable(controlOf(button), enabled);
 }
 
 void ConsoleTapeHost::playSoundFile(const QString &path, const QString &tag, bool wait)
 {
-    app::playSoundFile(m_forms, path, tag, wait, 0);
+    m_console.playSound(path, tag, wait);
 }
 
 QString ConsoleTapeHost::soundFile(settings::SoundSlot slot) const
 {
-    return m_forms.options().soundFile(slot);
+    return m_console.m_options.soundFile(slot);
 }
 
 bool ConsoleTapeHost::preSoundAlways() const
 {
-    return m_forms.options().preSoundAlways();
+    return m_console.m_options.preSoundAlways();
 }
 
 bool ConsoleTapeHost::preSoundWaits() const
 {
-    return m_forms.options().preSoundWaits();
+    return m_console.m_options.preSoundWaits();
 }
 
 QString ConsoleTapeHost::osName() const
 {
-    return reslib::GetOsInfo();
+    return m_console.m_services.osName ? m_console.m_services.osName() : QString();
 }
 
 } // namespace app

@@ -4,14 +4,14 @@
 
 namespace app {
 
-class Forms;
+class ConsoleController;
 
-// The console as the announcement tape sees it: its tape group and buttons, the sound
-// channels and the pre-broadcast options.
+// The console as the announcement tape sees it: the tape group and its buttons, whose enabling
+// the console controller keeps; the sound channels; the pre-broadcast options.
 class ConsoleTapeHost final : public sound::TapeHost
 {
 public:
-    explicit ConsoleTapeHost(Forms &forms) : m_forms(forms) {}
+    explicit ConsoleTapeHost(ConsoleController &console) : m_console(console) {}
 
     void setTapeGroupEnabled(bool enabled) override;
     void setTapeGroupCaption(const QString &caption) override;
@@ -23,7 +23,7 @@ public:
     QString osName() const override;
 
 private:
-    Forms &m_forms;
+    ConsoleController &m_console;
 };
 
 } // namespace app

@@ -1,7 +1,7 @@
 #include "app/Form1.h"
 
 #include "app/Forms.h"
-#include "app/ModuleCalls.h"
+#include "app/SettingsFile.h"
 #include "app/PanelLayout.h"
 #include "app/ScreenFit.h"
 #include "app/frmCtl.h"
@@ -132,7 +132,8 @@ void Form1::createDesignControls()
 
 void Form1::Form_Load()
 {
-    closeAllSounds(m_forms);
+    if (m_forms.services().closeSounds)
+        m_forms.services().closeSounds();
 
     for (int i = 1; i <= 30; ++i)
         Degit[i]->setValue(0);
@@ -155,7 +156,7 @@ void Form1::Form_Load()
     applyRoundedOutline();
     update();
 
-    loadIniInfo(m_forms);
+    SettingsFile::LoadIniInfo(m_forms);
 }
 
 void Form1::moveToScreenOrigin()
@@ -188,6 +189,96 @@ void Form1::setPicture(const QPixmap &picture)
 {
     m_picture = picture;
     update();
+}
+
+controls::M_Degit *Form1::cellOrHidden(int cell) const
+{
+    return (cell >= 0 && cell <= 30) ? Degit[cell] : Degit[0];
+}
+
+void Form1::setCellValue(int cell, int value)
+{
+    cellOrHidden(cell)->setValue(value);
+}
+
+void Form1::setCellText(int cell, const QString &digits)
+{
+    cellOrHidden(cell)->setValue(controls::DegitValue(digits));
+}
+
+void Form1::lightAllCells()
+{
+    for (int i = 1; i <= 30; ++i)
+        Degit[i]->ResetDegit(-1);
+}
+
+void Form1::blankAllCells()
+{
+    for (int i = 1; i <= 30; ++i)
+        Degit[i]->ResetDegit(0);
+}
+
+void Form1::letPaintsThrough()
+{
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
+
+void Form1::letPendingEventsRun()
+{
+    QCoreApplication::processEvents();
+}
+
+int16_t Form1::tsugiwaMode() const
+{
+    return ChimeiCtl->TsugiwaMode();
+}
+
+void Form1::setTsugiwaMode(int16_t mode)
+{
+    ChimeiCtl->setTsugiwaMode(mode);
+}
+
+void Form1::SetChimei(const QString &name)
+{
+    ChimeiCtl->SetChimei(name);
+}
+
+void Form1::setScroll(int16_t speed, int32_t startWait)
+{
+    ChimeiCtl->setSpeed(speed);
+    ChimeiCtl->setScrollStartWait(startWait);
+}
+
+void Form1::stopClock()
+{
+    Timer1->stop();
+    TimeDegit[0]->setValue(QString());
+    TimeDegit[1]->setValue(QString());
+}
+
+bool Form1::clockShown() const
+{
+    return TimeDegit[0]->isVisible();
+}
+
+void Form1::startClock()
+{
+    Timer1->start();
+}
+
+void Form1::showBuiltInPicture(settings::Backlight state)
+{
+    setPicture(imgRes[state]);
+}
+
+void Form1::colourTicketNumbers(base::OleColor colour)
+{
+    for (int i = 1; i <= 30; ++i) {
+        QLabel *label = lblSeiriNum[i];
+        QPalette p = label->palette();
+        p.setColor(QPalette::WindowText, base::toQColor(colour));
+        label->setPalette(p);
+    }
 }
 
 void Form1::paintEvent(QPaintEvent *)

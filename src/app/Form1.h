@@ -1,6 +1,8 @@
 #pragma once
 
 #include "app/PanelDrag.h"
+#include "app/PanelView.h"
+#include "base/ControlArray.h"
 #include "app/WindowPlacement.h"
 
 #include <QPixmap>
@@ -27,7 +29,8 @@ class Forms;
 
 // The panel: the simulated fare display unit. A frameless window with a rounded outline, its
 // face a picture, the stop-name display at the top and thirty fare cells in three rows of ten.
-class Form1 : public QWidget
+// The console controller drives it as its PanelView.
+class Form1 : public QWidget, public PanelView
 {
     Q_OBJECT
 
@@ -43,14 +46,32 @@ public:
     void SetFormInfo(const settings::FormInfo &info);
 
     // The window background picture, drawn unscaled from the top left corner.
-    void setPicture(const QPixmap &picture);
+    void setPicture(const QPixmap &picture) override;
     const QPixmap &picture() const { return m_picture; }
+
+    // PanelView
+    void setCellValue(int cell, int value) override;
+    void setCellText(int cell, const QString &digits) override;
+    void lightAllCells() override;
+    void blankAllCells() override;
+    void letPaintsThrough() override;
+    void letPendingEventsRun() override;
+    int16_t tsugiwaMode() const override;
+    void setTsugiwaMode(int16_t mode) override;
+    void SetChimei(const QString &name) override;
+    void setScroll(int16_t speed, int32_t startWait) override;
+    void stopClock() override;
+    bool clockShown() const override;
+    void startClock() override;
+    void showBuiltInPicture(settings::Backlight state) override;
+    void colourTicketNumbers(base::OleColor colour) override;
 
     // Degit(0) exists only to absorb writes aimed at cell 0; Degit(1..30) are the fare cells.
     std::array<controls::M_Degit *, 31> Degit{};
     std::array<controls::M_Degit *, 2> TimeDegit{};
     std::array<QLabel *, 31> lblSeiriNum{};
-    std::array<QPixmap, 3> imgRes;
+    // The built-in panel picture and the pictures of the backlight states, by Backlight.
+    base::ControlArray<QPixmap, 3, settings::Backlight> imgRes;
     controls::ChimeiCtl_DX *ChimeiCtl = nullptr;
     QTimer *Timer1 = nullptr;
 
@@ -66,6 +87,8 @@ protected:
 
 private:
     void createDesignControls();
+    // Fare cell `cell`, or the hidden cell 0 for a number outside 1 to 30.
+    controls::M_Degit *cellOrHidden(int cell) const;
     void applyRoundedOutline();
     void moveToScreenOrigin();
 

@@ -1,16 +1,11 @@
 #include "app/Forms.h"
 
-#include "app/ConsoleTapeHost.h"
 #include "app/Form1.h"
 #include "app/frmCtl.h"
 #include "app/mdl731_000.h"
 #include "base/Clock.h"
-#include "speech/TextToSpeech.h"
 #include "reslib/KBP4Res.h"
 #include "settings/frmOption.h"
-#include "sound/mdlM_Tape.h"
-
-#include <QRadioButton>
 
 namespace app {
 
@@ -21,15 +16,31 @@ QDate today(const AppServices &services)
     return services.clock ? services.clock->now().date() : QDate::currentDate();
 }
 
+AppServices withOsName(AppServices services)
+{
+    if (!services.osName)
+        services.osName = [] { return reslib::GetOsInfo(); };
+    return services;
+}
+
 } // namespace
 
-Forms::Forms(AppServices services) : m_services(std::move(services)), m_options(today(m_services)) {}
+Forms::Forms(AppServices services)
+    : m_services(withOsName(std::move(services))), m_options(today(m_services)),
+      m_controller(std::make_unique<ConsoleController>(
+          m_services, m_options,
+          ConsoleController::Views{[this]() -> PanelView & { return panel(); },
+                                   [this]() -> ConsoleView & { return console(); }}))
+{
+}
 
 Forms::~Forms()
 {
     // Plug-in calls after this are no longer this run's to mark.
     reslib::SetPluginCrashFolder(QString());
-    m_tape.reset();
+    // The tape and the route go first, as the tape went first before; the console's controls
+    // tell the controller nothing while they are torn down.
+    m_controller.reset();
     m_optionsWindow.reset();
     m_console.reset();
     m_panel.reset();
@@ -65,15 +76,6 @@ settings::frmOption &Forms::optionsWindow()
     return *m_optionsWindow;
 }
 
-sound::mdlM_Tape &Forms::tape()
-{
-    if (!m_tape) {
-        m_tapeHost = std::make_unique<ConsoleTapeHost>(*this);
-        m_tape = std::make_unique<sound::mdlM_Tape>(*m_tapeHost, m_services.createSpeech);
-    }
-    return *m_tape;
-}
-
 QLabel *Forms::lblSeiriNum(int index)
 {
     return panel().lblSeiriNum[index];
@@ -96,12 +98,13 @@ controls::ChimeiCtl_DX *Forms::ChimeiCtl()
 
 bool Forms::backlightSelected(int index)
 {
-    return console().Option4[index]->isChecked();
+    return m_controller->backlight() == static_cast<settings::Backlight>(index);
 }
 
 void Forms::Option4_Click(int16_t &index)
 {
-    console().Option4_Click(index);
+    if (index >= 0 && index <= 2)
+        m_controller->Option4_Click(static_cast<settings::Backlight>(index));
 }
 
 void Forms::SeirikenNumSet(int16_t &style, int16_t &zeroFill)

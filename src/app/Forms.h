@@ -1,12 +1,8 @@
 #pragma once
 
 #include "app/AppServices.h"
+#include "app/ConsoleController.h"
 #include "fare/RouteState.h"
-
-namespace sound {
-class mdlM_Tape;
-class TapeHost;
-} // namespace sound
 #include "settings/IniSession.h"
 #include "settings/Options.h"
 #include "settings/PanelHost.h"
@@ -46,10 +42,12 @@ public:
     settings::Options &options() { return m_options; }
 
     const AppServices &services() const { return m_services; }
-    // The loaded route: fare table and route state, for the whole run.
-    fare::RouteState &route() { return m_route; }
-    // The announcement tape, for the whole run.
-    sound::mdlM_Tape &tape();
+    // The console's state and actions, for the whole run; the console window is its view.
+    ConsoleController &controller() { return *m_controller; }
+    // The loaded route: fare table and route state.
+    fare::RouteState &route() { return m_controller->route(); }
+    // The announcement tape.
+    sound::mdlM_Tape &tape() { return m_controller->tape(); }
     // What the run knows about its settings file between reading and writing it.
     settings::IniSession &settingsSession() { return m_settingsSession; }
 
@@ -67,11 +65,9 @@ public:
 
 private:
     AppServices m_services;
-    fare::RouteState m_route;
     settings::Options m_options;
     settings::IniSession m_settingsSession;
-    std::unique_ptr<sound::TapeHost> m_tapeHost;
-    std::unique_ptr<sound::mdlM_Tape> m_tape;
+    std::unique_ptr<ConsoleController> m_controller;
     std::unique_ptr<Form1> m_panel;
     std::unique_ptr<frmCtl> m_console;
     std::unique_ptr<settings::frmOption> m_optionsWindow;

@@ -64,4 +64,12 @@ QString UserPicture::errorMessage(LegacyError error)
     return text;
 }
 
+bool FileExists(const QString &path)
+{
+    if (path.isEmpty())
+        return false;
+    const QFileInfo info(path);
+    return info.exists() && info.isFile() && !info.isHidden();
+}
+
 } // namespace app

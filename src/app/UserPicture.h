@@ -21,4 +21,8 @@ struct UserPicture
     static QString errorMessage(base::LegacyError error);
 };
 
+// The check the backlight switch makes before it loads a user's picture: true when `path`
+// names an ordinary file (not a folder, not hidden).
+bool FileExists(const QString &path);
+
 } // namespace app

@@ -4,7 +4,6 @@
 #include "controls/DegitFonts.h"
 #include "base/FaceNames.h"
 
-#include <QFileInfo>
 #include <QLabel>
 
 namespace app::mdl731_000 {
@@ -81,14 +80,6 @@ void SeirikenNumSet(Form1 &panel, int16_t &style, int16_t &zeroFill)
     }
     for (int i = from; i <= 30; ++i)
         panel.lblSeiriNum[i]->setText(ticketNumberText(i + offset, zeroFill != 0));
-}
-
-bool FileExists(const QString &path)
-{
-    if (path.isEmpty())
-        return false;
-    const QFileInfo info(path);
-    return info.exists() && info.isFile() && !info.isHidden();
 }
 
 } // namespace app::mdl731_000

@@ -9,20 +9,20 @@ DegitValue substituteZero(const DegitValue &value, int16_t zeroMode)
 {
     const DegitValue blank{QString()};
     const DegitValue zero{0};
-    switch (zeroMode) {
-    case 0:
+    switch (static_cast<ZeroMode>(zeroMode)) {
+    case ZeroMode::Blank:
         return (value.equals(0) || value.isEmptyText()) ? blank : value;
-    case 1:
+    case ZeroMode::Zero:
         return (value.equals(0) || value.isEmptyText()) ? zero : value;
-    case 2:
+    case ZeroMode::BlankMinusOneZero:
         if (value.equals(-1))
             return zero;
         return value.equals(0) ? blank : value;
-    case 3:
+    case ZeroMode::ZeroMinusOneZero:
         return (value.equals(-1) || value.equals(0) || value.isEmptyText()) ? zero : value;
-    default:
-        return value;
     }
+    // A negative mode is stored unchanged and substitutes nothing.
+    return value;
 }
 
 // Formatting with a pattern of `digits` zeros: whole numbers, at least that many digits.

@@ -77,6 +77,7 @@ int32_t Call_dlg100(QWidget *owner, int16_t keta, int16_t &zeroMode, int16_t &sh
 
     auto *zero = new QComboBox(&dialog);
     zero->setObjectName(QStringLiteral("zeroMode"));
+    // The list position is the ZeroMode (controls::ZeroMode names them).
     zero->addItems({QStringLiteral("0 は表示しない"), QStringLiteral("0 を表示する"),
                     QStringLiteral("0 は表示しない（-1 を 0 と表示）"),
                     QStringLiteral("0 と -1 を 0 と表示")});

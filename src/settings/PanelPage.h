@@ -1,5 +1,8 @@
 #pragma once
 
+#include "base/ControlArray.h"
+#include "settings/Options.h"
+
 #include <array>
 
 class QCheckBox;
@@ -37,15 +40,16 @@ public:
     // 0 built-in automatically, 1 set one by one; per state (OFF, ON1, ON2) the built-in picture
     // is 7, 3, 4 and the user's picture 6, 2, 5.
     std::array<QRadioButton *, 8> Option3{};
-    std::array<QGroupBox *, 3> Frame6{};
-    std::array<QPushButton *, 3> Command6{};
-    std::array<QLineEdit *, 3> txtSelectPanel{};
+    // Per backlight state, by Backlight: the picture choice, its "..." and its file.
+    base::ControlArray<QGroupBox *, 3, Backlight> Frame6{};
+    base::ControlArray<QPushButton *, 3, Backlight> Command6{};
+    base::ControlArray<QLineEdit *, 3, Backlight> txtSelectPanel{};
     QLabel *Label5 = nullptr;
     QCheckBox *Check1 = nullptr;
     QGroupBox *Frame3 = nullptr;
     QComboBox *Combo2 = nullptr;
     QCheckBox *Check2 = nullptr;
-    std::array<ColorButton *, 3> Command5{};
+    base::ControlArray<ColorButton *, 3, Backlight> Command5{}; // ticket-number colour by Backlight
     QLabel *Label15 = nullptr;
 
 private:

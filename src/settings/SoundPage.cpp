@@ -32,8 +32,8 @@ QRadioButton *wrappedOption(QWidget *parent, const QString &text, const QString 
 
 void SoundPage::build(QGroupBox *page)
 {
-    soundRow(page, 0, QStringLiteral("系統設定時のサウンド："), QStringLiteral("系統設定時のサウンド"), 10, 22, 150, 300);
-    soundRow(page, 1, QStringLiteral("リセット時のサウンド："), QStringLiteral("リセット時のサウンド"), 10, 48, 150, 300);
+    soundRow(page, SoundSlot::RouteSetting, QStringLiteral("系統設定時のサウンド："), QStringLiteral("系統設定時のサウンド"), 10, 22, 150, 300);
+    soundRow(page, SoundSlot::Reset, QStringLiteral("リセット時のサウンド："), QStringLiteral("リセット時のサウンド"), 10, 48, 150, 300);
     Option5[0] = make::optionButton(page, QStringLiteral("放送前のサウンド..."), QStringLiteral("Option5_0"), QRect(12, 76, 200, 18));
     Option5[1] = make::optionButton(page, QStringLiteral("送り・戻し時のサウンド..."), QStringLiteral("Option5_1"), QRect(220, 76, 240, 18));
     buildAnnouncementSounds(page);
@@ -52,12 +52,12 @@ void SoundPage::build(QGroupBox *page)
     Option5[1]->setChecked(true);
 }
 
-void SoundPage::soundRow(QWidget *parent, int slot, const QString &caption, const QString &spoken, int x, int y,
+void SoundPage::soundRow(QWidget *parent, SoundSlot slot, const QString &caption, const QString &spoken, int x, int y,
                          int labelWidth, int boxWidth)
 {
     QLabel *label = make::label(parent, caption, QRect(x, y, labelWidth, 22));
-    txtSelectSound[slot] = make::textBox(parent, QStringLiteral("txtSelectSound_%1").arg(slot), QRect(x + labelWidth, y, boxWidth, 22));
-    cmdSelectSound[slot] = make::button(parent, QStringLiteral("..."), QStringLiteral("cmdSelectSound_%1").arg(slot),
+    txtSelectSound[slot] = make::textBox(parent, QStringLiteral("txtSelectSound_%1").arg(int(slot)), QRect(x + labelWidth, y, boxWidth, 22));
+    cmdSelectSound[slot] = make::button(parent, QStringLiteral("..."), QStringLiteral("cmdSelectSound_%1").arg(int(slot)),
                                         QRect(x + labelWidth + boxWidth + 4, y, 30, 22));
     nameControl(txtSelectSound[slot], spoken, caption.isEmpty() ? nullptr : label);
     nameControl(cmdSelectSound[slot], spoken + QStringLiteral("を選ぶ"));
@@ -70,14 +70,14 @@ void SoundPage::buildAnnouncementSounds(QGroupBox *page)
                             QStringLiteral("Frame2_0"), GroupRect);
     Frame2[0]->setAutoFillBackground(true);
     Option2[2] = make::optionButton(Frame2[0], QStringLiteral("常に右記のサウンドを鳴らす"), QStringLiteral("Option2_2"), QRect(10, 24, 200, 18));
-    soundRow(Frame2[0], 3, QString(), QStringLiteral("放送前に常に鳴らすサウンド"), 210, 22, 0, 230);
+    soundRow(Frame2[0], SoundSlot::BeforeAnnouncement, QString(), QStringLiteral("放送前に常に鳴らすサウンド"), 210, 22, 0, 230);
     Option2[3] = wrappedOption(
         Frame2[0],
         QStringLiteral("放送データ(*.Tp.csv)内のフラグから判断して、以下の指定したサウンドを鳴らす（フラグの内容が1～3以外の場合はサウンドは鳴りません）"),
         QStringLiteral("Option2_3"));
     for (int k = 0; k < 3; ++k)
-        soundRow(Frame2[0], 4 + k, QStringLiteral("「%1」の場合").arg(k + 1), QStringLiteral("フラグが「%1」の場合の放送前のサウンド").arg(k + 1),
-                 30, 84 + k * 26, 90, 320);
+        soundRow(Frame2[0], SoundSlot(int(SoundSlot::BeforeAnnouncementFlag1) + k), QStringLiteral("「%1」の場合").arg(k + 1),
+                 QStringLiteral("フラグが「%1」の場合の放送前のサウンド").arg(k + 1), 30, 84 + k * 26, 90, 320);
     Frame9 = make::frame(Frame2[0], QStringLiteral("再生方法"), QStringLiteral("Frame9"), QRect(10, 164, 472, 62));
     Option7[0] = make::optionButton(Frame9, QStringLiteral("同期再生(サウンドが完全に再生された後で放送開始)"), QStringLiteral("Option7_0"), QRect(10, 18, 440, 18));
     Option7[1] = make::optionButton(Frame9, QStringLiteral("非同期再生(サウンドを再生しながら放送開始)"), QStringLiteral("Option7_1"), QRect(10, 38, 440, 18));
@@ -91,7 +91,7 @@ void SoundPage::buildStepSounds(QGroupBox *page)
     Frame2[1] = make::frame(page, QStringLiteral("送り・戻し時のサウンド"), QStringLiteral("Frame2_1"), GroupRect);
     Frame2[1]->setAutoFillBackground(true);
     Option2[0] = make::optionButton(Frame2[1], QStringLiteral("常に右記のサウンドを鳴らす"), QStringLiteral("Option2_0"), QRect(10, 24, 200, 18));
-    soundRow(Frame2[1], 7, QString(), QStringLiteral("送り・戻し時に常に鳴らすサウンド"), 210, 22, 0, 230);
+    soundRow(Frame2[1], SoundSlot::Step, QString(), QStringLiteral("送り・戻し時に常に鳴らすサウンド"), 210, 22, 0, 230);
     Option2[1] = wrappedOption(
         Frame2[1],
         QStringLiteral("運賃データ(*.hy3)の特定の列のデータから判断して、以下の指定したサウンドを鳴らす（指定した列のデータの内容が1～3以外の場合はサウンドは鳴りません）"),
@@ -106,8 +106,8 @@ void SoundPage::buildStepSounds(QGroupBox *page)
     Combo1->setCurrentIndex(0);
     nameControl(Combo1, QStringLiteral("サウンドを決める運賃データの列"), sentence);
     for (int k = 0; k < 3; ++k)
-        soundRow(Frame2[1], 8 + k, QStringLiteral("「%1」の場合").arg(k + 1), QStringLiteral("列の値が「%1」の場合の送り・戻し時のサウンド").arg(k + 1),
-                 30, 110 + k * 26, 90, 320);
+        soundRow(Frame2[1], SoundSlot(int(SoundSlot::StepColumnValue1) + k), QStringLiteral("「%1」の場合").arg(k + 1),
+                 QStringLiteral("列の値が「%1」の場合の送り・戻し時のサウンド").arg(k + 1), 30, 110 + k * 26, 90, 320);
     Frame8 = make::frame(Frame2[1], QStringLiteral("再生方法"), QStringLiteral("Frame8"), QRect(10, 190, 472, 62));
     Option6[0] = make::optionButton(Frame8, QStringLiteral("同期再生(サウンドが完全に再生された後で運賃切り替え)"), QStringLiteral("Option6_0"), QRect(10, 18, 440, 18));
     Option6[1] = make::optionButton(Frame8, QStringLiteral("非同期再生(サウンドを再生しながら運賃切り替え)"), QStringLiteral("Option6_1"), QRect(10, 38, 440, 18));
@@ -115,28 +115,28 @@ void SoundPage::buildStepSounds(QGroupBox *page)
 
 void SoundPage::bind(OptionBinding &binding)
 {
-    binding.text(txtSelectSound[0], [](auto &r) -> auto & { return r.sound.SndKeitou; });
-    binding.text(txtSelectSound[1], [](auto &r) -> auto & { return r.sound.SndReset; });
+    binding.text(txtSelectSound[SoundSlot::RouteSetting], [](auto &r) -> auto & { return r.sound.SndKeitou; });
+    binding.text(txtSelectSound[SoundSlot::Reset], [](auto &r) -> auto & { return r.sound.SndReset; });
     binding.option(Option2[0], [](auto &r) -> auto & { return r.sound.SndStepAlways; });
     binding.option(Option2[1], [](auto &r) -> auto & { return r.sound.SndStepByColumn; });
     binding.option(Option6[0], [](auto &r) -> auto & { return r.sound.SndStepSync; });
     binding.option(Option6[1], [](auto &r) -> auto & { return r.sound.SndStepAsync; });
-    binding.text(txtSelectSound[7], [](auto &r) -> auto & { return r.sound.SndStepFile; });
+    binding.text(txtSelectSound[SoundSlot::Step], [](auto &r) -> auto & { return r.sound.SndStepFile; });
     binding.list(Combo1, [](auto &r) -> auto & { return r.sound.SndStepColumn; });
-    binding.text(txtSelectSound[8], [](auto &r) -> auto & { return r.sound.SndStepFile1; });
-    binding.text(txtSelectSound[9], [](auto &r) -> auto & { return r.sound.SndStepFile2; });
-    binding.text(txtSelectSound[10], [](auto &r) -> auto & { return r.sound.SndStepFile3; });
+    binding.text(txtSelectSound[SoundSlot::StepColumnValue1], [](auto &r) -> auto & { return r.sound.SndStepFile1; });
+    binding.text(txtSelectSound[SoundSlot::StepColumnValue2], [](auto &r) -> auto & { return r.sound.SndStepFile2; });
+    binding.text(txtSelectSound[SoundSlot::StepColumnValue3], [](auto &r) -> auto & { return r.sound.SndStepFile3; });
     binding.option(Option2[2], [](auto &r) -> auto & { return r.sound.SndPreAlways; });
     binding.option(Option2[3], [](auto &r) -> auto & { return r.sound.SndPreByFlag; });
     binding.option(Option7[0], [](auto &r) -> auto & { return r.sound.SndPreSync; });
     binding.option(Option7[1], [](auto &r) -> auto & { return r.sound.SndPreAsync; });
-    binding.text(txtSelectSound[3], [](auto &r) -> auto & { return r.sound.SndPreFile; });
-    binding.text(txtSelectSound[4], [](auto &r) -> auto & { return r.sound.SndPreFile1; });
-    binding.text(txtSelectSound[5], [](auto &r) -> auto & { return r.sound.SndPreFile2; });
-    binding.text(txtSelectSound[6], [](auto &r) -> auto & { return r.sound.SndPreFile3; });
+    binding.text(txtSelectSound[SoundSlot::BeforeAnnouncement], [](auto &r) -> auto & { return r.sound.SndPreFile; });
+    binding.text(txtSelectSound[SoundSlot::BeforeAnnouncementFlag1], [](auto &r) -> auto & { return r.sound.SndPreFile1; });
+    binding.text(txtSelectSound[SoundSlot::BeforeAnnouncementFlag2], [](auto &r) -> auto & { return r.sound.SndPreFile2; });
+    binding.text(txtSelectSound[SoundSlot::BeforeAnnouncementFlag3], [](auto &r) -> auto & { return r.sound.SndPreFile3; });
 }
 
-void SoundPage::cmdSelectSound_Click(int index)
+void SoundPage::cmdSelectSound_Click(SoundSlot index)
 {
     const QByteArray filter = base::Cp932::fromUnicode(
         QStringLiteral("Waveサウンド(*.wav)") + QChar(0) + QStringLiteral("*.wav") + QChar(0) + QStringLiteral("MIDIサウンド(*.mid)")

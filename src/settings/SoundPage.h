@@ -1,5 +1,8 @@
 #pragma once
 
+#include "base/ControlArray.h"
+#include "settings/Options.h"
+
 #include <QString>
 
 #include <array>
@@ -28,11 +31,11 @@ public:
     void bind(OptionBinding &binding);
 
     // "..." chooses the sound file of slot `index`.
-    void cmdSelectSound_Click(int index);
+    void cmdSelectSound_Click(SoundSlot index);
 
-    // By slot (see SoundSlot); slot 2 does not exist.
-    std::array<QLineEdit *, 11> txtSelectSound{};
-    std::array<QPushButton *, 11> cmdSelectSound{};
+    // By SoundSlot; txtSelectSound(2) does not exist.
+    base::ControlArray<QLineEdit *, 11, SoundSlot> txtSelectSound{};
+    base::ControlArray<QPushButton *, 11, SoundSlot> cmdSelectSound{};
     // Bring the before-announcement (0) or the step (1) sounds to the front.
     std::array<QRadioButton *, 2> Option5{};
     std::array<QGroupBox *, 2> Frame2{};
@@ -46,7 +49,7 @@ public:
 
 private:
     // A file box and its "..." button; `spoken` is the name a screen reader gives the box.
-    void soundRow(QWidget *parent, int slot, const QString &caption, const QString &spoken, int x, int y, int labelWidth,
+    void soundRow(QWidget *parent, SoundSlot slot, const QString &caption, const QString &spoken, int x, int y, int labelWidth,
                   int boxWidth);
     void buildAnnouncementSounds(QGroupBox *page);
     void buildStepSounds(QGroupBox *page);

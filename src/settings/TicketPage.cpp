@@ -61,11 +61,11 @@ void TicketPage::buildPluginGroup(QGroupBox *page)
 void TicketPage::buildDateGroup(QGroupBox *page)
 {
     Frame7 = make::frame(page, QStringLiteral("日付の設定（整理券プラグインが日付の印字をサポートしているときに有効）"), QStringLiteral("Frame7"), QRect(10, 280, 492, 130));
-    Option4[0] = make::optionButton(Frame7, QStringLiteral("システムの日付を使用（整理券印字と同時に日付を更新、デフォルト）"), QStringLiteral("Option4_0"), QRect(10, 20, 470, 18));
-    Option4[1] = make::optionButton(Frame7, QStringLiteral("システムの日付を使用（系統設定した時点の日付を保持）"), QStringLiteral("Option4_1"), QRect(10, 40, 470, 18));
+    Option4[TicketDateMode::AtPrint] = make::optionButton(Frame7, QStringLiteral("システムの日付を使用（整理券印字と同時に日付を更新、デフォルト）"), QStringLiteral("Option4_0"), QRect(10, 20, 470, 18));
+    Option4[TicketDateMode::KeptAtRouteSetting] = make::optionButton(Frame7, QStringLiteral("システムの日付を使用（系統設定した時点の日付を保持）"), QStringLiteral("Option4_1"), QRect(10, 40, 470, 18));
     make::label(Frame7, QStringLiteral("系統設定した際の日付が保持され、日付が途中で変わっても次回系統設定するまで整理券の日付変更を行いません。"),
                 QRect(30, 58, 450, 32), true);
-    Option4[2] = make::optionButton(Frame7, QStringLiteral("右記の日付に固定"), QStringLiteral("Option4_2"), QRect(10, 96, 150, 18));
+    Option4[TicketDateMode::Fixed] = make::optionButton(Frame7, QStringLiteral("右記の日付に固定"), QStringLiteral("Option4_2"), QRect(10, 96, 150, 18));
     Label10 = make::label(Frame7, QString(), QRect(170, 94, 100, 22));
     Label10->setObjectName(QStringLiteral("Label10"));
     Command7 = make::button(Frame7, QStringLiteral("日付選択..."), QStringLiteral("Command7"), QRect(280, 94, 100, 22));
@@ -75,9 +75,9 @@ void TicketPage::bind(OptionBinding &binding)
 {
     binding.check(chkUseSeiriPrev, [](auto &r) -> auto & { return r.seiriken.UseSeiriPrev; });
     binding.text(txtSeiriPlgDir, [](auto &r) -> auto & { return r.seiriken.SeiriPlgFile; });
-    binding.option(Option4[0], [](auto &r) -> auto & { return r.seiriken.DateEachPrint; });
-    binding.option(Option4[1], [](auto &r) -> auto & { return r.seiriken.DateKeep; });
-    binding.option(Option4[2], [](auto &r) -> auto & { return r.seiriken.DateFixed; });
+    binding.option(Option4[TicketDateMode::AtPrint], [](auto &r) -> auto & { return r.seiriken.DateEachPrint; });
+    binding.option(Option4[TicketDateMode::KeptAtRouteSetting], [](auto &r) -> auto & { return r.seiriken.DateKeep; });
+    binding.option(Option4[TicketDateMode::Fixed], [](auto &r) -> auto & { return r.seiriken.DateFixed; });
     binding.caption(Label10, [](auto &r) -> auto & { return r.seiriken.FixedDate; });
 }
 

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "base/ControlArray.h"
+#include "settings/Options.h"
+
 #include <QString>
 
 #include <array>
@@ -52,7 +55,7 @@ public:
     QPlainTextEdit *txtPlginComment = nullptr;
     QGroupBox *Frame7 = nullptr;
     // The date: at each print, kept at route setting, fixed (Label10).
-    std::array<QRadioButton *, 3> Option4{};
+    base::ControlArray<QRadioButton *, 3, TicketDateMode> Option4{}; // the date the ticket prints
     QLabel *Label10 = nullptr;
     QPushButton *Command7 = nullptr;
 

@@ -77,16 +77,7 @@ protected:
     }
 
     // Route and section typed on the keypad, then "リセット".
-    void keypadSet(const QString &route, const QString &section)
-    {
-        console().CommandButton1[10]->click();
-        for (QChar c : route)
-            console().CommandButton1[c.digitValue()]->click();
-        console().CommandButton1[11]->click();
-        for (QChar c : section)
-            console().CommandButton1[c.digitValue()]->click();
-        console().Command1[1]->click();
-    }
+    void keypadSet(const QString &route, const QString &section) { driver().keyInRoute(route, section); }
 
     void selectDigits(std::array<QListWidget *, 5> &lists, const QString &digits)
     {
@@ -152,7 +143,7 @@ TEST_F(Route, RouteSettingRunsTheLampTestAndShowsTheStartingStop)
     EXPECT_TRUE(console().Command2[0]->isEnabled());
     EXPECT_TRUE(console().Check1->isEnabled());
     EXPECT_EQ(forms->route().CurIndex(), 0);
-    EXPECT_EQ(console().TicketDate, QStringLiteral("12-07-2026"));
+    EXPECT_EQ(forms->controller().TicketDate(), QStringLiteral("12-07-2026"));
     // Row 1 charges nothing yet: every cell blank.
     EXPECT_EQ(shown(1), QStringLiteral("    "));
     EXPECT_EQ(cell(1), DegitValue(0));

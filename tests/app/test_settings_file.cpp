@@ -116,7 +116,7 @@ TEST_F(WithSettings, StartUpRestoresTheOptionsTheConsoleAndThePanel)
     EXPECT_EQ(panel().ChimeiCtl->Speed(), 250);
     EXPECT_EQ(panel().ChimeiCtl->ScrollStartWait(), 1200);
     EXPECT_TRUE(console().Check2->isChecked());
-    EXPECT_EQ(console().EntryMode, 1);
+    EXPECT_EQ(forms->controller().EntryMode(), 1);
     // The console's place (2000, 400) lies off this screen: it comes wholly onto the screen, as
     // near to it as it can.
     const QRect screen = QGuiApplication::primaryScreen()->geometry();
@@ -212,7 +212,7 @@ protected:
 
 TEST_F(OddEntryMode, IsKeptButMovesNoFrame)
 {
-    EXPECT_EQ(console().EntryMode, 5);
+    EXPECT_EQ(forms->controller().EntryMode(), 5);
     // The keypad frame is still the one on top.
     QWidget *top = console().childAt(console().Frame1[0]->geometry().center());
     while (top && top->parentWidget() != &console())

@@ -2,7 +2,7 @@
 // start tells the user when the running one does not answer.
 
 #include "app/SingleInstance.h"
-#include "../support/FakeServices.h"
+#include "FakeServices.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
 #include "AppFixture.h"
+#include "FakeSpeech.h"
 #include "controls/M_Degit.h"
 #include "settings/FolderPage.h"
 #include "settings/SoundPage.h"
 #include "settings/frmOption.h"
-#include "speech/TextToSpeech.h"
 
 #include <QCheckBox>
 #include <QDir>
@@ -13,24 +13,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStringList>
-
-namespace {
-
-// A voice that only writes down what it is told.
-class RecordingSpeech final : public speech::TextToSpeech
-{
-public:
-    explicit RecordingSpeech(QStringList &log) : m_log(log) {}
-    void stop() override { m_log << QStringLiteral("stop"); }
-    void speak(const QString &text) override { m_log << QStringLiteral("speak ") + text; }
-    int32_t state() const override { return Idle; }
-    void showSettings(QWidget *, const QString &title) override { m_log << QStringLiteral("settings ") + title; }
-
-private:
-    QStringList &m_log;
-};
-
-} // namespace
 
 // The console's tape with the demo routes and their broadcast data.
 class TapeConsole : public AppFixture
@@ -47,25 +29,8 @@ protected:
 
     void prepareSettings() override {}
 
-    void setRoute(const QString &route, const QString &section = QString())
-    {
-        console().CommandButton1[10]->click();
-        for (QChar c : route)
-            console().CommandButton1[c.digitValue()]->click();
-        console().CommandButton1[11]->click();
-        for (QChar c : section)
-            console().CommandButton1[c.digitValue()]->click();
-        console().Command1[1]->click();
-    }
-
-    QStringList spoken() const
-    {
-        QStringList out;
-        for (const QString &line : speech)
-            if (line.startsWith(QStringLiteral("speak ")))
-                out << line.mid(6);
-        return out;
-    }
+    void setRoute(const QString &route, const QString &section = QString()) { driver().keyInRoute(route, section); }
+    QStringList spoken() const { return FakeSpeech::spoken(speech); }
 
     QStringList speech;
 };
@@ -76,7 +41,7 @@ class TapeWithSpeech : public TapeConsole
 protected:
     void SetUp() override
     {
-        speechFactory = [this] { return std::make_unique<RecordingSpeech>(speech); };
+        speechFactory = [this] { return std::make_unique<FakeSpeech>(speech); };
         TapeConsole::SetUp();
     }
 };
@@ -149,5 +114,5 @@ TEST_F(TapeWithSpeech, VoiceSettingsOpenWithTheirTitle)
 {
     setRoute(QStringLiteral("1"));
     console().cmdTapeSet->click();
-    EXPECT_EQ(speech.last(), QStringLiteral("settings 音声の調節"));
+    EXPECT_EQ(speech.last(), QStringLiteral("settings owner 音声の調節"));
 }

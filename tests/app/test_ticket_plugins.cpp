@@ -95,7 +95,13 @@ protected:
 
     void refresh(int16_t n = 6, const QString &ticketDate = QStringLiteral("12-07-2026"))
     {
-        console().RefreshSeirikenPrev(QStringLiteral("市役所前"), 5, n, QStringLiteral("00123"), ticketDate);
+        ticket::PreviewStop stop;
+        stop.stopName = QStringLiteral("市役所前");
+        stop.ticketNo = 5;
+        stop.row = n;
+        stop.routeNo = QStringLiteral("00123");
+        stop.ticketDate = ticketDate;
+        console().RefreshSeirikenPrev(ticket::PreviewOptionsOf(forms->options()), stop);
     }
 
     QRgb previewCentre()
@@ -344,7 +350,7 @@ TEST_F(TicketPlugins, TheDateKeptAtRouteSettingOutlivesMidnight)
     usePreview(testPlugin("full"));
     options().ticketPage().Option4[1]->setChecked(true);
     clock.set(QDateTime(QDate(2026, 12, 7), QTime(23, 58, 0)));
-    const QString ticketDate = ticket::TicketDateAtRouteSetting(console().SeirikenPreviewOptions(), clock.now());
+    const QString ticketDate = ticket::TicketDateAtRouteSetting(ticket::PreviewOptionsOf(forms->options()), clock.now());
     refresh(6, ticketDate);
     clock.advance(5 * 60 * 1000);
     refresh(7, ticketDate);
@@ -421,9 +427,7 @@ TEST_F(TicketPlugins, EveryDisplayUpdateDrawsTheTicketOfItsStop)
     options().ticketPage().Option4[1]->setChecked(true);
     options().folderPage().Text2[0]->setText(QStringLiteral(HARUNE_SOURCE_DIR "/data/demo"));
     clock.set(QDateTime(QDate(2026, 12, 7), QTime(23, 59, 0)));
-    for (int k : {10, 1, 11, 3})
-        console().CommandButton1[k]->click();
-    console().Command1[1]->click();
+    driver().keyInRoute(QStringLiteral("1"), QStringLiteral("3"));
     clock.advance(2 * 60 * 1000); // past midnight
     console().Command2[1]->click();
     console().Command2[0]->click(); // back to stop 3

@@ -91,7 +91,7 @@ TEST_F(StartUp, PlacesBothWindowsAndShowsTheKeypadWithoutAMessage)
     EXPECT_TRUE(console().isVisible());
     EXPECT_FALSE(forms->optionsWindow().isVisible());
     EXPECT_EQ(visibleEntryFrame(console()), 1);
-    EXPECT_EQ(console().EntryMode, 0);
+    EXPECT_EQ(forms->controller().EntryMode(), 0);
     EXPECT_TRUE(messages.shown.empty());
     // Channels left open by an earlier run are closed first of all.
     EXPECT_EQ(soundClosings, 1);
@@ -258,10 +258,10 @@ TEST_F(EntryFrames, DoubleClickingTheVisibleFrameTwiceReturnsToTheFirst)
     ASSERT_EQ(visibleEntryFrame(console()), 1);
     sendMouse(console().Frame1[1], QEvent::MouseButtonDblClick, Qt::LeftButton, Qt::LeftButton, QPoint(148, 100));
     EXPECT_EQ(visibleEntryFrame(console()), 0);
-    EXPECT_EQ(console().EntryMode, 1);
+    EXPECT_EQ(forms->controller().EntryMode(), 1);
     sendMouse(console().Frame1[0], QEvent::MouseButtonDblClick, Qt::LeftButton, Qt::LeftButton, QPoint(148, 100));
     EXPECT_EQ(visibleEntryFrame(console()), 1);
-    EXPECT_EQ(console().EntryMode, 0);
+    EXPECT_EQ(forms->controller().EntryMode(), 0);
 }
 
 using Shutdown = AppFixture;

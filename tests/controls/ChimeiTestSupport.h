@@ -2,7 +2,7 @@
 
 #include "controls/ChimeiCtl_DX.h"
 #include "controls/ChimeiStrip.h"
-#include "controls/ScrollClock.h"
+#include "controls/ManualScrollClock.h"
 
 #include <QImage>
 #include <QString>
@@ -10,14 +10,6 @@
 #include <optional>
 
 namespace chimei_test {
-
-// A clock the tests move by hand.
-class ManualClock : public controls::ScrollClock
-{
-public:
-    int64_t nowMs() const override { return now; }
-    int64_t now = 1000;
-};
 
 constexpr int CellWidth = 54;
 constexpr QRgb Background = 0xFF808080; // the default BackColor on a new display

@@ -150,7 +150,7 @@ TEST(ChimeiLayoutOnStrip, PrefixDotsAreInTheirOwnColour)
 
 TEST(ChimeiLayoutOnStrip, SevenUnitsStandWithoutThePrefixAndScrollWithIt)
 {
-    chimei_test::ManualClock clock;
+    controls::ManualScrollClock clock{1000};
     ChimeiCtl_DX display(nullptr, &clock);
     display.SetChimei(Seven);
     EXPECT_FALSE(display.isScrolling());
@@ -167,7 +167,7 @@ TEST(ChimeiLayoutOnStrip, SevenUnitsStandWithoutThePrefixAndScrollWithIt)
 
 TEST(ChimeiLayoutOnStrip, EightUnitsFillTheDisplayAndNineScroll)
 {
-    chimei_test::ManualClock clock;
+    controls::ManualScrollClock clock{1000};
     ChimeiCtl_DX display(nullptr, &clock);
     display.SetChimei(Eight);
     EXPECT_FALSE(display.isScrolling());
@@ -345,7 +345,7 @@ TEST(ChimeiTsugiwa, ThePrefixWeightFollowsTsugiwaBoldAlone)
 
 TEST(ChimeiLayoutOnStrip, HostileInputIsClippedNotFatal)
 {
-    chimei_test::ManualClock clock;
+    controls::ManualScrollClock clock{1000};
     ChimeiCtl_DX display(nullptr, &clock);
     // Far more units than any strip can hold: the strip stops at its widest and still scrolls.
     display.SetChimei(QString(5000, QChar(u'駅')));

@@ -16,7 +16,7 @@ const QString Twelve = QStringLiteral("東京駅八重洲北口前広場行"); /
 class ChimeiScrollTest : public ::testing::Test
 {
 protected:
-    ManualClock clock;
+    controls::ManualScrollClock clock{1000};
     ChimeiCtl_DX display{nullptr, &clock};
 
     // The clock moves one millisecond and the display catches up, as often as asked.

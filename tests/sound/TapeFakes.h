@@ -1,11 +1,11 @@
 #pragma once
 
-// A console and a speech component that only write down what the tape asks of them, in one
-// shared log, so that tests can read the order of sounds and announcements.
+// A console that only writes down what the tape asks of it, in the log it shares with the
+// FakeSpeech, so that tests can read the order of sounds and announcements.
 
 #include "base/Cp932.h"
 #include "sound/TapeHost.h"
-#include "speech/TextToSpeech.h"
+#include "FakeSpeech.h"
 
 #include <QDir>
 #include <QFile>
@@ -53,38 +53,6 @@ public:
     bool always = false;
     bool waits = true;
     QString os = QStringLiteral("Debian GNU/Linux 12 (bookworm)");
-
-private:
-    QStringList &m_log;
-};
-
-class FakeSpeech final : public speech::TextToSpeech
-{
-public:
-    explicit FakeSpeech(QStringList &log) : m_log(log) {}
-
-    void stop() override
-    {
-        m_log << QStringLiteral("stop");
-        current = Idle;
-    }
-    void speak(const QString &text) override
-    {
-        m_log << QStringLiteral("speak ") + text;
-        current = stateAfterSpeak;
-    }
-    int32_t state() const override { return current; }
-    void showSettings(QWidget *owner, const QString &title) override
-    {
-        m_log << QStringLiteral("settings %1 %2").arg(owner ? "owner" : "none", title);
-    }
-
-    void setRouteReadings(const QString &file) override { routeReadings = file; }
-
-    // The state that the next speak leaves behind.
-    int32_t stateAfterSpeak = Speaking;
-    QString routeReadings;
-    int32_t current = Idle;
 
 private:
     QStringList &m_log;

@@ -1,14 +1,14 @@
 #pragma once
 
-// Stand-ins for the program's outside world: a clock tests set, a sleeper that only counts, and
-// a message presenter that records every box and answers from a script.
+// Stand-ins for the program's outside world: a clock tests set and a sleeper that only counts
+// (and writes its waits into a test's log when given one). Message boxes are written down by
+// ui::RecordingMessagePresenter, the scroll clock is controls::ManualScrollClock.
 
 #include "base/Clock.h"
-#include "ui/MessagePresenter.h"
+#include "ui/RecordingMessagePresenter.h"
 
 #include <QDateTime>
 #include <QStringList>
-#include <deque>
 
 class FakeClock final : public base::Clock
 {
@@ -34,33 +34,13 @@ public:
     {
         ++calls;
         total += ms;
+        if (log)
+            *log << QStringLiteral("sleep %1").arg(ms);
     }
     int calls = 0;
     long long total = 0;
+    QStringList *log = nullptr;
 };
 
-class ScriptedMessages final : public ui::MessagePresenter
-{
-public:
-    struct Shown
-    {
-        QString text;
-        QString title;
-        Buttons buttons;
-        Icon icon;
-    };
-
-    Answer show(QWidget *, const QString &text, const QString &title, Buttons buttons, Icon icon) override
-    {
-        shown.push_back({text, title, buttons, icon});
-        if (!answers.empty()) {
-            const Answer a = answers.front();
-            answers.pop_front();
-            return a;
-        }
-        return buttons == Buttons::YesNo ? Answer::No : Answer::Ok;
-    }
-
-    std::deque<Answer> answers;
-    std::vector<Shown> shown;
-};
+// The message-box fake of the tests.
+using ScriptedMessages = ui::RecordingMessagePresenter;

@@ -1,5 +1,5 @@
 #include "../plugins/PluginFiles.h"
-#include "../support/FakeServices.h"
+#include "FakeServices.h"
 #include "ticket/mdlSeiriken.h"
 
 #include <QLabel>

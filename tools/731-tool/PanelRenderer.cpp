@@ -3,57 +3,24 @@
 #include "731-tool/ToolCommand.h"
 
 #include "app/Form1.h"
+#include "app/ConsoleController.h"
+#include "app/ConsoleDriver.h"
 #include "app/Forms.h"
-#include "app/frmCtl.h"
 #include "controls/ChimeiCtl_DX.h"
-#include "controls/ScrollClock.h"
+#include "controls/ManualScrollClock.h"
 #include "fare/RoutePath.h"
 #include "base/AtomicFile.h"
 #include "base/Clock.h"
-#include "ui/MessagePresenter.h"
+#include "ui/RecordingMessagePresenter.h"
 #include "settings/Options.h"
 #include "settings/mdlIniIoEx.h"
 
-#include <QCheckBox>
 #include <QCoreApplication>
 #include <QFile>
-#include <QPushButton>
-#include <QRadioButton>
 #include <QTemporaryDir>
 
 namespace tool {
 namespace {
-
-// Messages are collected, never shown.
-class CollectedMessages final : public ui::MessagePresenter
-{
-public:
-    Answer show(QWidget *, const QString &text, const QString &, Buttons buttons, Icon) override
-    {
-        texts << text;
-        return buttons == Buttons::YesNo ? Answer::No : Answer::Ok;
-    }
-    QStringList texts;
-};
-
-// The scroll moves only when the renderer says so.
-class ManualScrollClock final : public controls::ScrollClock
-{
-public:
-    int64_t nowMs() const override { return m_now; }
-    void advance(int64_t ms) { m_now += ms; }
-
-private:
-    int64_t m_now = 0;
-};
-
-void press(app::frmCtl &console, const QString &digits)
-{
-    for (QChar c : digits) {
-        if (c.isDigit())
-            console.CommandButton1[c.digitValue()]->click();
-    }
-}
 
 PanelRendering Failure(const QString &why)
 {
@@ -95,8 +62,9 @@ PanelRendering RenderPanel(const PanelScene &scene)
 
     base::SystemClock clock;
     base::NoWaitSleeper sleeper;
-    CollectedMessages messages;
-    ManualScrollClock scrollClock;
+    // Messages are written down, never shown; the scroll moves only when the renderer says so.
+    ui::RecordingMessagePresenter messages;
+    controls::ManualScrollClock scrollClock;
     app::AppServices services;
     services.clock = &clock;
     services.sleeper = &sleeper;
@@ -108,25 +76,21 @@ PanelRendering RenderPanel(const PanelScene &scene)
 
     app::Forms forms(services);
     forms.start();
-    if (!messages.texts.isEmpty())
-        return Refusal(messages.texts, scene.settingsFile);
+    if (!messages.shown.empty())
+        return Refusal(messages.texts(), scene.settingsFile);
 
-    app::frmCtl &console = forms.console();
+    app::ConsoleController &console = forms.controller();
     settings::Options &options = forms.options();
     if (!scene.fareDir.isEmpty())
         options.change([&](settings::OptionRecords &r) { r.folder.FareDataDir = scene.fareDir; });
     else if (options.fareDataFolder().isEmpty())
         return Failure(QStringLiteral("%1: names no fare data folder; give --fare-dir").arg(scene.settingsFile));
-    console.Option4[qBound(0, scene.backlight, 2)]->setChecked(true);
-    console.Check2->setChecked(scene.lateNight);
-
-    console.CommandButton1[10]->click();
-    press(console, scene.route);
-    console.CommandButton1[11]->click();
-    press(console, QString::number(scene.section));
-    console.Command1[1]->click();
-    if (!messages.texts.isEmpty())
-        return Refusal(messages.texts, fare::FareFilePath(options.fareDataFolder(), scene.route));
+    console.setBacklight(static_cast<settings::Backlight>(qBound(0, scene.backlight, 2)));
+    console.setLateNight(scene.lateNight ? app::CheckValue::Checked : app::CheckValue::Unchecked);
+    app::ConsoleDriver driver(console);
+    driver.keyInRoute(scene.route, QString::number(scene.section));
+    if (!messages.shown.empty())
+        return Refusal(messages.texts(), fare::FareFilePath(options.fareDataFolder(), scene.route));
 
     const fare::RouteState &route = forms.route();
     const int target = scene.stop > 0 ? scene.stop : route.CurIndex() + 1;
@@ -134,10 +98,7 @@ PanelRendering RenderPanel(const PanelScene &scene)
         return Failure(QStringLiteral("%1: stop %2 is beyond the last stop of route %3 (%4)")
                         .arg(fare::FareFilePath(options.fareDataFolder(), scene.route), QString::number(target), scene.route,
                              Plural(route.RowCount(), QStringLiteral("stop"))));
-    while (route.CurIndex() + 1 < target)
-        console.Command2[1]->click();
-    while (route.CurIndex() + 1 > target)
-        console.Command2[0]->click();
+    driver.stepTo(target);
 
     // A scrolling name moves as it would in that many milliseconds, frame by frame.
     constexpr int FrameMs = 16;
