@@ -2,6 +2,7 @@
 #include "ChimeiTestSupport.h"
 #include "controls/ChimeiCtl_DX.h"
 #include "controls/M_Degit.h"
+#include "controls/ManualScrollClock.h"
 #include "controls/ShownTextAccessible.h"
 
 #include <QAccessible>
@@ -114,7 +115,7 @@ TEST_F(ScreenReader, DigitCellReadsItsNameAndTheDigitsItLights)
 
 TEST_F(ScreenReader, StopNameDisplayReadsAndAnnouncesTheNameItShows)
 {
-    chimei_test::ManualClock clock;
+    controls::ManualScrollClock clock;
     ChimeiCtl_DX display(nullptr, &clock);
     display.SetChimei(QStringLiteral("市役所前"));
     const Reading stop = read(&display);
