@@ -20,13 +20,13 @@ public:
     Answer show(QWidget *, const QString &, const QString &, Buttons, Icon) override { return Answer::Ok; }
 };
 
-// Two stops with twenty-unit names and thirty fares each.
+// Two stops with distinct twenty-unit names and thirty fares each.
 void writeRoute(const QString &path)
 {
     std::vector<fare::Hy3Record> records;
     for (int r = 1; r <= 2; ++r) {
         fare::Hy3Record rec;
-        rec.Name = base::Cp932::fromUnicode(QStringLiteral("県立中央総合病院・総合運動公園入口前停留所%1").arg(r).left(20));
+        rec.Name = base::Cp932::fromUnicode(QStringLiteral("第%1県立中央総合病院・総合運動公園入口前停留所").arg(r).left(20));
         rec.TicketNo = static_cast<int16_t>(r);
         for (int i = 0; i < 30; ++i)
             rec.Fares[i] = static_cast<int16_t>(100 * r + 10 * i);
