@@ -148,6 +148,9 @@ void BM_SpeakToFirstSample(benchmark::State &state)
         return;
     }
     FirstAudible probe(mci.mixer());
+    // The console is up for a while before its first "送り"; the first request is reported on
+    // its own as well.
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));
     std::mt19937 random(731);
     std::uniform_int_distribution<int> phase(0, 11000);
     std::vector<double> times;
@@ -164,6 +167,7 @@ void BM_SpeakToFirstSample(benchmark::State &state)
         times.push_back(seconds * 1000.0);
     }
     voice->stop();
+    state.counters["first_ms"] = times.empty() ? 0.0 : times.front();
     state.counters["median_ms"] = percentile(times, 0.5);
     state.counters["p90_ms"] = percentile(times, 0.9);
     state.counters["max_ms"] = percentile(times, 1.0);

@@ -1,0 +1,18 @@
+#include "speech/LeadingSilenceTrim.h"
+
+namespace speech {
+
+int LeadingSilenceTrim::firstToKeep(const int16_t *samples, int count)
+{
+    if (m_heard)
+        return 0;
+    for (int i = 0; i < count; ++i) {
+        if (samples[i] != 0) {
+            m_heard = true;
+            return i;
+        }
+    }
+    return count;
+}
+
+} // namespace speech

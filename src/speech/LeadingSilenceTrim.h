@@ -1,0 +1,25 @@
+#pragma once
+
+#include <cstdint>
+
+namespace speech {
+
+// The voice opens each utterance with some tens of milliseconds of exact silence. This drops
+// that silence, block by block as the samples come, so that the utterance is heard from its
+// first sound; once a sound has come, everything passes untouched, pauses between words and
+// the silence at the end included.
+class LeadingSilenceTrim
+{
+public:
+    // A new utterance begins.
+    void restart() { m_heard = false; }
+
+    // Of a block of mono samples, the index of the first one to pass on: `count` while the
+    // utterance is still silent, 0 once it has been heard.
+    int firstToKeep(const int16_t *samples, int count);
+
+private:
+    bool m_heard = false;
+};
+
+} // namespace speech
