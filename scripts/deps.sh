@@ -6,7 +6,7 @@ set -euo pipefail
 PACKAGES=(
   # build
   build-essential cmake ninja-build pkg-config
-  qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
+  qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev libxcb1-dev
   # sound: WAV, MIDI, output
   libsdl2-dev libsndfile1-dev libsoxr-dev libfluidsynth-dev timgm6mb-soundfont
   # speech: reading of Japanese text and the voice

@@ -4,6 +4,7 @@
 #include "controls/ScrollClock.h"
 
 #include <QPaintEvent>
+#include <QWindow>
 #include <QPainter>
 #include <QRegion>
 
@@ -250,6 +251,8 @@ ChimeiStrip &ChimeiCtl_DX::editStrip()
     // Letting go of the pixmap first leaves the strip's picture unshared, so drawing on it
     // copies nothing.
     m_stripPixmap = QPixmap();
+    if (m_x11)
+        m_x11->stripChanged();
     return m_strip;
 }
 
@@ -257,6 +260,7 @@ void ChimeiCtl_DX::startScroll()
 {
     if (m_properties.Speed == 0)
         setSpeed(1);
+    useX11Stage();
     const int64_t now = m_clock.nowMs();
     m_scroll.start(now);
     m_lastFrameMs = now - FrameIntervalMs;
@@ -282,9 +286,41 @@ void ChimeiCtl_DX::advanceScroll()
     const int64_t now = m_clock.nowMs();
     if (m_scroll.advance(now, scrollStep(), m_stripLeft)) {
         m_lastFrameMs = now;
-        repaint(stageInside());
+        drawMove();
     }
     scheduleFrame(now);
+}
+
+void ChimeiCtl_DX::drawMove()
+{
+    ++m_movesDrawn;
+    if (!m_x11) {
+        repaint(stageInside());
+        return;
+    }
+    const int b = borderWidth();
+    m_x11->draw(m_strip.image(), QPoint(b + m_stripLeft, b - 1), stageInside(),
+                base::toQColor(m_properties.BackColor).rgb());
+}
+
+// Once, with the first scroll that runs while the display is shown.
+void ChimeiCtl_DX::useX11Stage()
+{
+    if (m_x11Tried || !isVisible())
+        return;
+    m_x11Tried = true;
+    m_x11 = ChimeiX11Stage::create(*this);
+    if (m_x11 && window()->windowHandle())
+        window()->windowHandle()->installEventFilter(this);
+}
+
+// The window's backing store has not seen the moves the X server drew: where the window is
+// exposed, the display is painted afresh instead of shown as the backing store last held it.
+bool ChimeiCtl_DX::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::Expose && m_x11)
+        update(stageInside());
+    return QWidget::eventFilter(watched, event);
 }
 
 // The next frame comes when the drawn strip next moves, but not sooner than a frame after the

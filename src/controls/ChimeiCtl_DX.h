@@ -3,6 +3,7 @@
 #include "controls/ChimeiProperties.h"
 #include "controls/ChimeiScroll.h"
 #include "controls/ChimeiStrip.h"
+#include "controls/ChimeiX11Stage.h"
 
 #include <QImage>
 #include <QPixmap>
@@ -10,6 +11,7 @@
 #include <QWidget>
 
 #include <cstdint>
+#include <memory>
 
 class QPainter;
 
@@ -25,7 +27,8 @@ class ScrollClock;
 // The scroll runs on a frame timer, so SetChimei returns at once. The scroll clock makes one
 // step per millisecond, but most steps move the strip by a fraction of a pixel: the timer is set
 // for the moment the drawn strip next moves, and comes at most once per display frame. The laid-
-// out strip is kept as a pixmap, and a move repaints only the inside of the stage.
+// out strip is kept as a pixmap, and a move repaints only the inside of the stage; under X11 the
+// X server draws the moves itself (ChimeiX11Stage).
 class ChimeiCtl_DX : public QWidget
 {
     Q_OBJECT
@@ -85,6 +88,8 @@ public:
     void advanceScroll();
     // The clock time the frame timer is set for while a scroll runs.
     int64_t nextFrameMs() const { return m_nextFrameMs; }
+    // Moves of the scroll drawn so far; for measurements.
+    int64_t movesDrawn() const { return m_movesDrawn; }
 
     bool isScrolling() const { return m_scroll.isRunning(); }
     const QImage &stripImage() const { return m_strip.image(); }
@@ -100,6 +105,7 @@ signals:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void setUp();
@@ -108,6 +114,8 @@ private:
     void stopScroll();
     ChimeiScroll::Step scrollStep() const;
     void scheduleFrame(int64_t nowMs);
+    void drawMove();
+    void useX11Stage();
     void replanScroll();
     int borderWidth() const;
     QRect stageInside() const;
@@ -125,7 +133,10 @@ private:
     int m_stripLeft = 0;
     int64_t m_lastFrameMs = 0;
     int64_t m_nextFrameMs = 0;
+    int64_t m_movesDrawn = 0;
     QTimer m_frameTimer;
+    std::unique_ptr<ChimeiX11Stage> m_x11; // null: moves are repainted through Qt
+    bool m_x11Tried = false;
 };
 
 } // namespace controls
