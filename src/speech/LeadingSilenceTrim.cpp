@@ -2,6 +2,12 @@
 
 namespace speech {
 
+void LeadingSilenceTrim::restart()
+{
+    m_heard = false;
+    m_dropped = 0;
+}
+
 int LeadingSilenceTrim::firstToKeep(const int16_t *samples, int count)
 {
     if (m_heard)
@@ -12,6 +18,7 @@ int LeadingSilenceTrim::firstToKeep(const int16_t *samples, int count)
             return i;
         }
     }
+    m_dropped += count;
     return count;
 }
 

@@ -208,8 +208,22 @@ void SpeechVoice::voice(SpeechReader &reader, const Job &job)
         return true;
     };
     const EspeakEngine::Outcome outcome = EspeakEngine::synthesize(m_options.espeakDataDir, job.settings, text, push);
+    if (outcome == EspeakEngine::Outcome::Spoken)
+        pushHeldSilence(job, rate);
     if (outcome == EspeakEngine::Outcome::Failed && job.generation == m_generation)
         m_failed = true;
+}
+
+// An utterance that was silent throughout still lasts as long as it would have.
+void SpeechVoice::pushHeldSilence(const Job &job, int rate)
+{
+    const std::vector<int16_t> silence(std::size_t(rate) / 50, 0);
+    for (long left = m_trim.heldBack(); left > 0; left -= long(silence.size())) {
+        std::lock_guard lock(m_pushMutex);
+        if (job.generation != m_generation)
+            return;
+        m_sink.push(silence.data(), int(std::min<long>(left, long(silence.size()))), rate, 1);
+    }
 }
 
 } // namespace speech

@@ -96,6 +96,7 @@ private:
     void run(std::unique_ptr<SpeechReader> reader);
     void prepare(SpeechReader &reader);
     void voice(SpeechReader &reader, const Job &job);
+    void pushHeldSilence(const Job &job, int rate);
 
     base::PcmSink &m_sink;
     const Options m_options;

@@ -146,6 +146,16 @@ TEST(SpeechVoice, DropsOnlyTheSilenceAnUtteranceOpensWith)
             EXPECT_NE(std::search_n(trimmed.begin(), trimmed.end(), 220, int16_t(0)), trimmed.end());
         }
     }
+    // Spoken at volume 0 the utterance is silence throughout, and keeps its length.
+    VoiceSettings mute;
+    mute.volume = 0;
+    voice->setSettings(mute);
+    sink.clear();
+    voice->speak(QStringLiteral("終点です。"));
+    ASSERT_TRUE(speechtest::waitForState(*voice, TextToSpeech::Idle));
+    const std::vector<int16_t> whole = std::exchange(untrimmed, {});
+    EXPECT_GT(whole.size(), size_t(22050 / 2));
+    EXPECT_EQ(sink.samples(), whole);
 }
 
 TEST(SpeechVoice, SpeakReturnsWhileTheVoiceGoesOn)
