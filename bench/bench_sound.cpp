@@ -1,6 +1,13 @@
-// How quickly a sound is heard: from PlaySoundFile to the first non-zero sample handed to the
-// sound card, for a wave file and for a MIDI file, and how long the soundfont takes to load.
+// How quickly a sound is heard: from PlaySoundFile to the first audible sample the mixer hands
+// to the sound card, for wave files of other rates than the mix rate and of different lengths
+// and for a MIDI file; how long the interface thread is held by the call; and how long the
+// soundfont takes to load.
+//
+// The dummy driver mixes every 11 ms. Each play starts at a random point of that period, so
+// the figures include the wait for the next mix as a user would meet it rather than being
+// locked to one phase of it.
 
+#include "audio/AudioFormat.h"
 #include "audio/MediaControl.h"
 #include "audio/MidiRenderer.h"
 #include "sound/mdlSndAPI.h"
@@ -16,6 +23,9 @@
 #include <cstdint>
 #include <mutex>
 #include <numbers>
+#include <optional>
+#include <random>
+#include <thread>
 
 namespace {
 
@@ -29,25 +39,27 @@ void putBE(QByteArray &b, std::uint32_t v, int bytes)
         b.append(char((v >> (8 * i)) & 0xff));
 }
 
-// A two-second chime, 16-bit mono at 44.1 kHz.
-QByteArray chimeWav()
+// A chime of `ms` milliseconds, 16-bit mono at `rate`: a ringing 880 Hz tone that starts at
+// once, so its first samples are audible.
+QByteArray chimeWav(int rate, int ms)
 {
-    const int frames = 88200;
+    const int frames = int(std::int64_t(rate) * ms / 1000);
     QByteArray b("RIFF");
-    put32(b, 36 + frames * 2);
+    put32(b, std::uint32_t(36 + frames * 2));
     b.append("WAVEfmt ");
     put32(b, 16);
     put16(b, 1);
     put16(b, 1);
-    put32(b, 44100);
-    put32(b, 88200);
+    put32(b, std::uint32_t(rate));
+    put32(b, std::uint32_t(rate * 2));
     put16(b, 2);
     put16(b, 16);
     b.append("data");
-    put32(b, frames * 2);
+    put32(b, std::uint32_t(frames * 2));
     for (int i = 0; i < frames; ++i) {
-        const double envelope = std::exp(-2.0 * i / 44100.0);
-        put16(b, int(12000 * envelope * std::sin(2 * std::numbers::pi * 880.0 * i / 44100.0)));
+        const double t = double(i) / rate;
+        const double envelope = 0.3 + 0.7 * std::exp(-2.0 * std::fmod(t, 1.5));
+        put16(b, int(12000 * envelope * std::sin(2 * std::numbers::pi * 880.0 * t + 0.5)));
     }
     return b;
 }
@@ -81,7 +93,7 @@ QByteArray melodyMidi()
     return b + track;
 }
 
-// Notes the moment the device callback first receives a non-zero sample after arm().
+// Notes the moment the device callback first receives an audible sample after arm().
 class FirstSample
 {
 public:
@@ -89,7 +101,7 @@ public:
     {
         mixer.setMixObserver([this](const float *mixed, int frames) {
             for (int i = 0; i < frames * 2; ++i) {
-                if (mixed[i] != 0.0f) {
+                if (std::abs(mixed[i]) > audio::AudioFormat::SilenceLevel) {
                     std::lock_guard lock(m_mutex);
                     if (m_armed && !m_heard) {
                         m_heard = Clock::now();
@@ -125,6 +137,22 @@ private:
     std::optional<Clock::time_point> m_heard;
 };
 
+// Sleeps a random part of the dummy driver's 11 ms period.
+class RandomPhase
+{
+public:
+    void sleep() { std::this_thread::sleep_for(std::chrono::microseconds(m_offset(m_random))); }
+
+private:
+    std::mt19937 m_random{731};
+    std::uniform_int_distribution<int> m_offset{0, 11000};
+};
+
+double ms(Clock::duration d)
+{
+    return std::chrono::duration<double, std::milli>(d).count();
+}
+
 void timeToFirstSample(benchmark::State &state, const char *name, const QByteArray &bytes)
 {
     QTemporaryDir dir;
@@ -138,23 +166,41 @@ void timeToFirstSample(benchmark::State &state, const char *name, const QByteArr
     mci.midiRenderer().waitUntilReady(); // the program loads it at start, long before a sound
     sound::mdlSndAPI snd(mci, QStringLiteral("731"));
     FirstSample probe(mci.mixer());
+    RandomPhase phase;
+    double callMs = 0;
+    double worstCallMs = 0;
     for (auto _ : state) {
         snd.CloseAllSounds();
+        phase.sleep();
         probe.arm();
         const auto start = Clock::now();
         snd.PlaySoundFile(path, QStringLiteral("S1"), 0, 0);
+        const auto returned = Clock::now();
         const auto heard = probe.wait();
         state.SetIterationTime(std::chrono::duration<double>(heard - start).count());
+        callMs += ms(returned - start);
+        worstCallMs = std::max(worstCallMs, ms(returned - start));
     }
     snd.CloseAllSounds();
+    // How long PlaySoundFile held the calling (interface) thread.
+    state.counters["call_ms"] = benchmark::Counter(callMs, benchmark::Counter::kAvgIterations);
+    state.counters["call_max_ms"] = worstCallMs;
     state.SetLabel(mci.mixer().driverName().toStdString());
 }
 
+// Arguments: the file's rate in Hz and its length in milliseconds.
 void BM_WavFirstSample(benchmark::State &state)
 {
-    timeToFirstSample(state, "chime.wav", chimeWav());
+    const int rate = int(state.range(0));
+    const int length = int(state.range(1));
+    timeToFirstSample(state, "chime.wav", chimeWav(rate, length));
 }
-BENCHMARK(BM_WavFirstSample)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(40);
+BENCHMARK(BM_WavFirstSample)
+    ->ArgNames({"rate", "ms"})
+    ->ArgsProduct({{22050, 48000}, {1500, 10000, 30000}})
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(30);
 
 void BM_MidiFirstSample(benchmark::State &state)
 {

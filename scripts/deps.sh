@@ -6,9 +6,9 @@ set -euo pipefail
 PACKAGES=(
   # build
   build-essential cmake ninja-build pkg-config
-  qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
+  qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev libxcb1-dev
   # sound: WAV, MIDI, output
-  libsdl2-dev libsndfile1-dev libfluidsynth-dev timgm6mb-soundfont
+  libsdl2-dev libsndfile1-dev libsoxr-dev libfluidsynth-dev timgm6mb-soundfont
   # speech: reading of Japanese text and the voice
   libmecab-dev mecab mecab-ipadic-utf8 libespeak-ng-dev espeak-ng-data
   # faces for the stop-name display and the ticket-number captions

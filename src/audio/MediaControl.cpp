@@ -5,6 +5,7 @@
 
 #include <QFile>
 
+#include <algorithm>
 #include <chrono>
 #include <thread>
 
@@ -23,7 +24,7 @@ QByteArray readWholeFile(const QString &path, bool *ok)
     *ok = file.open(QIODevice::ReadOnly);
     if (!*ok)
         return {};
-    // A sound file larger than any sound we keep is not read at all.
+    // A MIDI file larger than any we could play is not read at all.
     constexpr qint64 MaxBytes = qint64(1) << 30;
     if (file.size() > MaxBytes) {
         *ok = false;
@@ -41,6 +42,7 @@ MediaControl::MediaControl(std::unique_ptr<AudioDevice> device)
 
 MediaControl::MediaControl(std::unique_ptr<AudioDevice> device, Options options)
     : m_midi(std::make_unique<MidiRenderer>(options.soundFontPath))
+    , m_loader(std::make_unique<SoundLoader>())
 {
     if (!device)
         device = std::make_unique<SdlAudioDevice>();
@@ -51,8 +53,10 @@ MediaControl::MediaControl(std::unique_ptr<AudioDevice> device, Options options)
 
 MediaControl::~MediaControl()
 {
-    // The mixer goes first so that no device thread reads a sound the renderer still writes.
+    // The mixer goes first so that no device thread reads a sound the renderer or the loader
+    // still writes.
     m_mixer.reset();
+    m_loader.reset();
     m_midi.reset();
 }
 
@@ -82,22 +86,12 @@ int MediaControl::open(const MciCommand &cmd)
         if (m_devices.contains(key(cmd.alias)) || key(cmd.alias) == u"all")
             return AliasInUse;
     }
-    bool readable = false;
-    const QByteArray bytes = readWholeFile(cmd.target, &readable);
-    if (!readable)
-        return FileNotReadable;
-
     Device device;
     device.type = cmd.type;
-    if (cmd.type == MciCommand::DeviceType::Sequencer) {
-        // A sequencer is open once its synthesizer is: with the soundfont loaded, or known to be
-        // missing, in which case the sound is already over and a play ends at once.
-        m_midi->waitUntilReady();
-    }
-    device.sound = cmd.type == MciCommand::DeviceType::WaveAudio ? WavDecoder::decode(bytes)
-                                                                 : m_midi->start(bytes);
-    if (!device.sound)
-        return InvalidFile;
+    const int result = cmd.type == MciCommand::DeviceType::WaveAudio ? openWave(cmd.target, device)
+                                                                     : openSequencer(cmd.target, device);
+    if (result != Ok)
+        return result;
     device.voice = m_mixer->addVoice(device.sound);
 
     std::lock_guard lock(m_mutex);
@@ -107,6 +101,32 @@ int MediaControl::open(const MciCommand &cmd)
     }
     m_devices.insert(key(cmd.alias), device);
     return Ok;
+}
+
+// Only the header is read here; the samples follow in the background.
+int MediaControl::openWave(const QString &path, Device &device)
+{
+    bool readable = false;
+    std::unique_ptr<WavDecoder> decoder = WavDecoder::open(path, &readable);
+    if (!readable)
+        return FileNotReadable;
+    if (!decoder)
+        return InvalidFile;
+    device.sound = m_loader->start(std::move(decoder));
+    return Ok;
+}
+
+int MediaControl::openSequencer(const QString &path, Device &device)
+{
+    bool readable = false;
+    const QByteArray bytes = readWholeFile(path, &readable);
+    if (!readable)
+        return FileNotReadable;
+    // A sequencer is open once its synthesizer is: with the soundfont loaded, or known to be
+    // missing, in which case the sound is already over and a play ends at once.
+    m_midi->waitUntilReady();
+    device.sound = m_midi->start(bytes);
+    return device.sound ? Ok : InvalidFile;
 }
 
 int MediaControl::play(const MciCommand &cmd)
@@ -172,6 +192,8 @@ void MediaControl::closeDevice(const Device &device)
     m_mixer->removeVoice(device.voice);
     if (device.type == MciCommand::DeviceType::Sequencer)
         m_midi->cancel(device.sound);
+    else
+        m_loader->cancel(device.sound);
 }
 
 bool MediaControl::isOpen(const QString &alias) const
@@ -192,6 +214,12 @@ bool MediaControl::isLoaded(const QString &alias) const
     std::lock_guard lock(m_mutex);
     auto it = m_devices.constFind(key(alias));
     return it != m_devices.constEnd() && it->sound->isComplete();
+}
+
+bool MediaControl::allLoaded() const
+{
+    std::lock_guard lock(m_mutex);
+    return std::all_of(m_devices.cbegin(), m_devices.cend(), [](const Device &d) { return d.sound->isComplete(); });
 }
 
 void MediaControl::log(const QString &command)

@@ -4,6 +4,7 @@
 #include "audio/MciCommand.h"
 #include "audio/MidiRenderer.h"
 #include "audio/Mixer.h"
+#include "audio/SoundLoader.h"
 
 #include <QHash>
 #include <QString>
@@ -15,8 +16,9 @@
 namespace audio {
 
 // The media-control command strings of the original platform, played through one mixer.
-// Devices are kept by alias (without regard to case): wave files are decoded when opened, MIDI
-// files rendered by the synthesizer as they play. Every command answers with a result code,
+// Devices are kept by alias (without regard to case): wave files are decoded and MIDI files
+// rendered in the background as they play, so an open returns once the file is known to be one
+// it can play, whatever its length. Every command answers with a result code,
 // which callers are free to ignore: unknown commands, unknown aliases and unreadable files only
 // produce an error code and no sound.
 class MediaControl
@@ -55,8 +57,14 @@ public:
 
     bool isOpen(const QString &alias) const;
     bool isPlaying(const QString &alias) const;
-    // True once the sound of `alias` is loaded to its end (a MIDI file fully rendered).
+    // True once the sound of `alias` is loaded to its end (a wave file decoded, a MIDI file
+    // rendered).
     bool isLoaded(const QString &alias) const;
+    // True once every open sound is.
+    bool allLoaded() const;
+
+    // Called on the loader's thread after each block of a wave file is decoded; for tests.
+    void setWaveBlockHook(SoundLoader::BlockHook hook) { m_loader->setBlockHook(std::move(hook)); }
 
     // The mixer, for other sound sources (a voice stream) and for measurements.
     Mixer &mixer() { return *m_mixer; }
@@ -71,6 +79,8 @@ private:
     };
 
     int open(const MciCommand &cmd);
+    int openWave(const QString &path, Device &device);
+    int openSequencer(const QString &path, Device &device);
     int play(const MciCommand &cmd);
     int stop(const MciCommand &cmd);
     int close(const MciCommand &cmd);
@@ -81,6 +91,7 @@ private:
     static constexpr qsizetype LogLimit = 256;
 
     std::unique_ptr<MidiRenderer> m_midi;
+    std::unique_ptr<SoundLoader> m_loader;
     std::unique_ptr<Mixer> m_mixer;
 
     mutable std::mutex m_mutex;

@@ -1,53 +1,39 @@
 #include "audio/Resampler.h"
 
+#include <soxr.h>
+
 #include <algorithm>
-#include <array>
-#include <cmath>
-#include <numbers>
 
 namespace audio {
 
 namespace {
-
-// Zero crossings of the sinc on each side, and table steps per crossing.
-constexpr int ZeroCrossings = 12;
-constexpr int TableSteps = 512;
-
-// sinc(u) under a Blackman window, for u in [0, ZeroCrossings], sampled once.
-const std::array<float, ZeroCrossings * TableSteps + 2> &kernelTable()
-{
-    static const auto table = [] {
-        std::array<float, ZeroCrossings * TableSteps + 2> t{};
-        for (std::size_t i = 0; i < t.size(); ++i) {
-            const double u = double(i) / TableSteps;
-            if (u >= ZeroCrossings) {
-                t[i] = 0.0f;
-                continue;
-            }
-            const double pu = std::numbers::pi * u;
-            const double sinc = i == 0 ? 1.0 : std::sin(pu) / pu;
-            const double x = u / ZeroCrossings;
-            const double window = 0.42 + 0.5 * std::cos(std::numbers::pi * x)
-                                  + 0.08 * std::cos(2.0 * std::numbers::pi * x);
-            t[i] = float(sinc * window);
-        }
-        return t;
-    }();
-    return table;
-}
-
+// Output frames asked of the library per call.
+constexpr std::size_t BlockFrames = 4096;
 } // namespace
+
+void Resampler::SoxrDeleter::operator()(soxr *resampler) const
+{
+    soxr_delete(resampler);
+}
 
 Resampler::Resampler(int inRate, int outRate, int channels)
     : m_inRate(std::max(1, inRate))
     , m_outRate(std::max(1, outRate))
     , m_channels(std::max(1, channels))
 {
-    // Downsampling lowers the cut-off below the output's Nyquist frequency, with a little room
-    // for the transition band.
-    m_cutoff = m_outRate < m_inRate ? 0.95 * double(m_outRate) / m_inRate : 1.0;
-    m_halfWidth = int(std::ceil(ZeroCrossings / m_cutoff));
+    if (m_inRate == m_outRate)
+        return;
+    const soxr_io_spec_t io = soxr_io_spec(SOXR_FLOAT32_I, SOXR_FLOAT32_I);
+    const soxr_quality_spec_t quality = soxr_quality_spec(SOXR_HQ, 0);
+    const soxr_runtime_spec_t runtime = soxr_runtime_spec(1); // one thread: callers have their own
+    soxr_error_t error = nullptr;
+    m_soxr.reset(soxr_create(m_inRate, m_outRate, unsigned(m_channels), &error, &io, &quality, &runtime));
+    if (error)
+        m_soxr.reset();
+    m_block.resize(BlockFrames * std::size_t(m_channels));
 }
+
+Resampler::~Resampler() = default;
 
 std::size_t Resampler::outputFrames(std::size_t inFrames, int inRate, int outRate)
 {
@@ -59,95 +45,60 @@ std::size_t Resampler::outputFrames(std::size_t inFrames, int inRate, int outRat
 
 void Resampler::reset()
 {
-    m_history.clear();
-    m_historyStart = 0;
+    if (m_soxr)
+        soxr_clear(m_soxr.get());
     m_inTotal = 0;
-    m_outNext = 0;
+    m_outTotal = 0;
 }
 
-float Resampler::kernel(double distance) const
+// Hands what the library made to `out`, never beyond the length the input asks for.
+void Resampler::append(const float *frames, std::size_t count, std::vector<float> &out)
 {
-    const double u = std::abs(distance) * m_cutoff * TableSteps;
-    const auto index = std::size_t(u);
-    const auto &table = kernelTable();
-    if (index + 1 >= table.size())
-        return 0.0f;
-    const double frac = u - double(index);
-    return float(table[index] + (table[index + 1] - table[index]) * frac);
+    const std::uint64_t limit = outputFrames(std::size_t(m_inTotal), m_inRate, m_outRate);
+    count = std::size_t(std::min<std::uint64_t>(count, limit - std::min(limit, m_outTotal)));
+    out.insert(out.end(), frames, frames + count * std::size_t(m_channels));
+    m_outTotal += count;
 }
 
-bool Resampler::canProduce(std::uint64_t outIndex, bool flushing) const
+// Feeds `frames` input frames (none and a null pointer: the end of the input) and collects the
+// output until the library has nothing more to give for now.
+void Resampler::run(const float *in, std::size_t frames, std::vector<float> &out)
 {
-    const std::uint64_t num = outIndex * std::uint64_t(m_inRate);
-    const std::uint64_t centre = num / std::uint64_t(m_outRate);
-    if (flushing)
-        return num < m_inTotal * std::uint64_t(m_outRate);
-    return centre + std::uint64_t(m_halfWidth) < m_inTotal;
-}
-
-void Resampler::produce(std::uint64_t outIndex, std::vector<float> &out) const
-{
-    const std::uint64_t num = outIndex * std::uint64_t(m_inRate);
-    const auto centre = std::int64_t(num / std::uint64_t(m_outRate));
-    const double frac = double(num % std::uint64_t(m_outRate)) / m_outRate;
-
-    float sums[8] = {};
-    double weightSum = 0.0;
-    const int channels = std::min(m_channels, 8);
-    for (std::int64_t j = centre - m_halfWidth + 1; j <= centre + m_halfWidth; ++j) {
-        const float w = kernel(double(j - centre) - frac);
-        weightSum += w;
-        if (j < std::int64_t(m_historyStart) || j >= std::int64_t(m_inTotal))
-            continue; // silence before the start and after the end
-        const float *frame = &m_history[std::size_t(j - std::int64_t(m_historyStart)) * m_channels];
-        for (int c = 0; c < channels; ++c)
-            sums[c] += w * frame[c];
+    std::size_t used = 0;
+    for (;;) {
+        std::size_t taken = 0;
+        std::size_t made = 0;
+        const float *from = in ? in + used * std::size_t(m_channels) : nullptr;
+        soxr_process(m_soxr.get(), from, frames - used, &taken, m_block.data(), BlockFrames, &made);
+        used += taken;
+        append(m_block.data(), made, out);
+        if (made == 0 && (used >= frames || taken == 0))
+            return;
     }
-    // Dividing by the weights keeps a constant signal exactly constant at every phase.
-    const float scale = weightSum != 0.0 ? float(1.0 / weightSum) : 0.0f;
-    for (int c = 0; c < m_channels; ++c)
-        out.push_back(c < channels ? sums[c] * scale : 0.0f);
-}
-
-void Resampler::dropUnneededHistory()
-{
-    const std::uint64_t num = m_outNext * std::uint64_t(m_inRate);
-    const std::uint64_t centre = num / std::uint64_t(m_outRate);
-    const std::uint64_t firstNeeded = centre + 1 > std::uint64_t(m_halfWidth)
-                                          ? centre + 1 - std::uint64_t(m_halfWidth)
-                                          : 0;
-    if (firstNeeded <= m_historyStart)
-        return;
-    const std::uint64_t drop = std::min<std::uint64_t>(firstNeeded - m_historyStart,
-                                                       m_history.size() / m_channels);
-    // Erasing from the front only once a good amount has piled up keeps this linear.
-    if (drop < 4096 && drop * m_channels < m_history.size())
-        return;
-    m_history.erase(m_history.begin(), m_history.begin() + std::ptrdiff_t(drop * m_channels));
-    m_historyStart += drop;
 }
 
 void Resampler::process(const float *in, std::size_t frames, std::vector<float> &out)
 {
-    if (m_inRate == m_outRate) {
-        out.insert(out.end(), in, in + frames * m_channels);
-        m_inTotal += frames;
-        m_outNext += frames;
+    m_inTotal += frames;
+    if (!m_soxr) {
+        if (m_inRate == m_outRate) {
+            out.insert(out.end(), in, in + frames * std::size_t(m_channels));
+            m_outTotal += frames;
+        }
         return;
     }
-    m_history.insert(m_history.end(), in, in + frames * m_channels);
-    m_inTotal += frames;
-    while (canProduce(m_outNext, false))
-        produce(m_outNext++, out);
-    dropUnneededHistory();
+    if (frames > 0)
+        run(in, frames, out);
 }
 
 void Resampler::flush(std::vector<float> &out)
 {
-    if (m_inRate != m_outRate) {
-        while (canProduce(m_outNext, true))
-            produce(m_outNext++, out);
-    }
+    if (m_soxr)
+        run(nullptr, 0, out);
+    // Whatever the library still owes of the length is silence.
+    const std::uint64_t length = outputFrames(std::size_t(m_inTotal), m_inRate, m_outRate);
+    if (m_outTotal < length)
+        out.resize(out.size() + std::size_t(length - m_outTotal) * std::size_t(m_channels), 0.0f);
     reset();
 }
 

@@ -4,7 +4,10 @@
 #include "controls/PropertyBag.h"
 #include "controls/ScrollClock.h"
 
+#include <QPaintEvent>
+#include <QWindow>
 #include <QPainter>
+#include <QRegion>
 
 #include <algorithm>
 #include <limits>
@@ -85,7 +88,7 @@ void ChimeiCtl_DX::setUp()
     setAttribute(Qt::WA_OpaquePaintEvent);
     resize(StageWidth, ControlHeight);
     m_frameTimer.setTimerType(Qt::PreciseTimer);
-    m_frameTimer.setInterval(FrameIntervalMs);
+    m_frameTimer.setSingleShot(true);
     connect(&m_frameTimer, &QTimer::timeout, this, &ChimeiCtl_DX::advanceScroll);
 }
 
@@ -107,7 +110,7 @@ void ChimeiCtl_DX::ReadProperties(const PropertyBag &bag)
     p.TsugiwaColor = readColour(bag, QStringLiteral("TsugiwaColor"), Defaults.TsugiwaColor);
     p.TsugiwaFontMode = readInt16(bag, QStringLiteral("TsugiwaFontMode"), Defaults.TsugiwaFontMode);
     p.TsugiwaBold = readBool(bag, QStringLiteral("TsugiwaBold"), Defaults.TsugiwaBold);
-    m_strip.Cls();
+    editStrip().Cls();
     update();
 }
 
@@ -132,7 +135,7 @@ void ChimeiCtl_DX::WriteProperties(PropertyBag &bag) const
 void ChimeiCtl_DX::setBackColor(OleColor New_BackColor)
 {
     m_properties.BackColor = New_BackColor;
-    m_strip.Cls();
+    editStrip().Cls();
     update();
     emit propertyChanged(QStringLiteral("BackColor"));
 }
@@ -146,12 +149,14 @@ void ChimeiCtl_DX::setForeColor(OleColor New_ForeColor)
 void ChimeiCtl_DX::setSpeed(int16_t New_Speed)
 {
     m_properties.Speed = New_Speed;
+    replanScroll();
     emit propertyChanged(QStringLiteral("Speed"));
 }
 
 void ChimeiCtl_DX::setScrollStartWait(int32_t New_ScrollStartWait)
 {
     m_properties.ScrollStartWait = New_ScrollStartWait;
+    replanScroll();
     emit propertyChanged(QStringLiteral("ScrollStartWait"));
 }
 
@@ -168,7 +173,7 @@ void ChimeiCtl_DX::setAppearance(int16_t New_Appearance)
     if (New_Appearance != 0 && New_Appearance != 1)
         return;
     m_properties.Appearance = New_Appearance;
-    m_strip.Cls();
+    editStrip().Cls();
     update();
     emit propertyChanged(QStringLiteral("Appearance"));
 }
@@ -213,13 +218,13 @@ void ChimeiCtl_DX::setTsugiwaBold(bool New_TsugiwaBold)
 void ChimeiCtl_DX::SetChimei(const QString &strText)
 {
     ChimeiAccessible::nameSet(this, m_shownName, strText, m_properties.showsTsugiwa());
-    m_strip.Cls();
+    editStrip().Cls();
     if (strText.isEmpty()) {
         // The display goes blank; a scroll that is running goes on moving the blank strip.
         update();
         return;
     }
-    const ChimeiLayout layout = m_strip.drawName(strText);
+    const ChimeiLayout layout = editStrip().drawName(strText);
     m_stripLeft = layout.stripAtRightEdge ? StageWidth : 0;
     stopScroll();
     if (layout.scrolls)
@@ -229,13 +234,13 @@ void ChimeiCtl_DX::SetChimei(const QString &strText)
 
 void ChimeiCtl_DX::DrawDot54(int32_t X, int32_t Y, QString &strText)
 {
-    m_strip.DrawDot54(X, Y, strText);
+    editStrip().DrawDot54(X, Y, strText);
     update();
 }
 
 void ChimeiCtl_DX::DrawTsugiwa()
 {
-    m_strip.DrawTsugiwa();
+    editStrip().DrawTsugiwa();
     update();
 }
 
@@ -244,14 +249,26 @@ void ChimeiCtl_DX::Refresh()
     update();
 }
 
+ChimeiStrip &ChimeiCtl_DX::editStrip()
+{
+    // Letting go of the pixmap first leaves the strip's picture unshared, so drawing on it
+    // copies nothing.
+    m_stripPixmap = QPixmap();
+    if (m_x11)
+        m_x11->stripChanged();
+    return m_strip;
+}
+
 void ChimeiCtl_DX::startScroll()
 {
     if (m_properties.Speed == 0)
         setSpeed(1);
-    m_scroll.start(m_clock.nowMs());
+    useX11Stage();
+    const int64_t now = m_clock.nowMs();
+    m_scroll.start(now);
+    m_lastFrameMs = now - FrameIntervalMs;
     // The first step is made at once, as the name is handed over; later ones by the frames.
     advanceScroll();
-    m_frameTimer.start();
 }
 
 void ChimeiCtl_DX::stopScroll()
@@ -260,27 +277,85 @@ void ChimeiCtl_DX::stopScroll()
     m_frameTimer.stop();
 }
 
+ChimeiScroll::Step ChimeiCtl_DX::scrollStep() const
+{
+    return {m_properties.Speed, m_properties.ScrollStartWait, m_strip.width()};
+}
+
 void ChimeiCtl_DX::advanceScroll()
 {
     if (!m_scroll.isRunning())
         return;
-    const ChimeiScroll::Step params{m_properties.Speed, m_properties.ScrollStartWait, m_strip.width()};
-    if (m_scroll.advance(m_clock.nowMs(), params, m_stripLeft))
-        update();
+    const int64_t now = m_clock.nowMs();
+    if (m_scroll.advance(now, scrollStep(), m_stripLeft)) {
+        m_lastFrameMs = now;
+        drawMove();
+    }
+    scheduleFrame(now);
+}
+
+void ChimeiCtl_DX::drawMove()
+{
+    ++m_movesDrawn;
+    if (!m_x11) {
+        repaint(stageInside());
+        return;
+    }
+    const int b = borderWidth();
+    m_x11->draw(m_strip.image(), QPoint(b + m_stripLeft, b - 1), stageInside(),
+                base::toQColor(m_properties.BackColor).rgb());
+}
+
+// Once, with the first scroll that runs while the display is shown.
+void ChimeiCtl_DX::useX11Stage()
+{
+    if (m_x11Tried || !isVisible())
+        return;
+    m_x11Tried = true;
+    m_x11 = ChimeiX11Stage::create(*this);
+    if (m_x11 && window()->windowHandle())
+        window()->windowHandle()->installEventFilter(this);
+}
+
+// The window's backing store has not seen the moves the X server drew: where the window is
+// exposed, the display is painted afresh instead of shown as the backing store last held it.
+bool ChimeiCtl_DX::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::Expose && m_x11)
+        update(stageInside());
+    return QWidget::eventFilter(watched, event);
+}
+
+// The next frame comes when the drawn strip next moves, but not sooner than a frame after the
+// last one: at high speeds the strip moves by several pixels per frame, as it always has.
+void ChimeiCtl_DX::scheduleFrame(int64_t nowMs)
+{
+    m_nextFrameMs = std::max(m_scroll.nextMoveMs(), m_lastFrameMs + FrameIntervalMs);
+    const int64_t delay = std::clamp<int64_t>(m_nextFrameMs - nowMs, 0, ChimeiScroll::LookAheadMs);
+    m_frameTimer.start(static_cast<int>(delay));
+}
+
+// A new Speed or pause changes when the strip next moves.
+void ChimeiCtl_DX::replanScroll()
+{
+    if (!m_scroll.isRunning())
+        return;
+    m_scroll.replan(scrollStep(), m_stripLeft);
+    scheduleFrame(m_clock.nowMs());
 }
 
 QImage ChimeiCtl_DX::stageImage() const
 {
     QImage image(size(), QImage::Format_RGB32);
     QPainter painter(&image);
-    renderStage(painter);
+    renderStage(painter, image.rect());
     return image;
 }
 
-void ChimeiCtl_DX::paintEvent(QPaintEvent *)
+void ChimeiCtl_DX::paintEvent(QPaintEvent *event)
 {
     QPainter painter(this);
-    renderStage(painter);
+    renderStage(painter, event->rect());
 }
 
 int ChimeiCtl_DX::borderWidth() const
@@ -288,22 +363,39 @@ int ChimeiCtl_DX::borderWidth() const
     return m_properties.Appearance == 0 ? 1 : 2;
 }
 
-void ChimeiCtl_DX::renderStage(QPainter &painter) const
+// Where the strip can be seen: the stage inside its border, as far as the control shows it.
+QRect ChimeiCtl_DX::stageInside() const
 {
-    const QRect stage(0, 0, StageWidth, StageHeight);
-    painter.fillRect(rect(), base::toQColor(m_properties.BackColor));
+    const int b = borderWidth();
+    return QRect(0, 0, StageWidth, StageHeight).adjusted(b, b, -b, -b).intersected(rect());
+}
 
+const QPixmap &ChimeiCtl_DX::stripPixmap() const
+{
+    if (m_stripPixmap.isNull())
+        m_stripPixmap = QPixmap::fromImage(m_strip.image());
+    return m_stripPixmap;
+}
+
+// Draws what lies in `area` of the control. A move of the scroll repaints only the inside of
+// the stage, mostly covered by the strip: the background and the border are drawn only where
+// the area needs them.
+void ChimeiCtl_DX::renderStage(QPainter &painter, const QRect &area) const
+{
     // The strip hangs one pixel above the top of the stage's inside; only the part of it that
     // lies inside the border is copied.
     const int b = borderWidth();
-    const QRect inside = stage.adjusted(b, b, -b, -b);
-    const QRect stripOnStage(inside.left() + m_stripLeft, inside.top() - 1, m_strip.width(),
-                             ChimeiStrip::Height);
-    const QRect visible = stripOnStage.intersected(inside);
+    const QRect stripOnStage(b + m_stripLeft, b - 1, m_strip.width(), ChimeiStrip::Height);
+    const QRect visible = stripOnStage.intersected(stageInside()).intersected(area);
+    if (visible != area) {
+        const QColor back = base::toQColor(m_properties.BackColor);
+        for (const QRect &uncovered : QRegion(area).subtracted(visible))
+            painter.fillRect(uncovered, back);
+    }
     if (!visible.isEmpty())
-        painter.drawImage(visible, m_strip.image(), visible.translated(-stripOnStage.topLeft()));
-
-    drawBorder(painter);
+        painter.drawPixmap(visible, stripPixmap(), visible.translated(-stripOnStage.topLeft()));
+    if (!stageInside().contains(area))
+        drawBorder(painter);
 }
 
 void ChimeiCtl_DX::drawBorder(QPainter &painter) const

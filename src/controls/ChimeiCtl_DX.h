@@ -3,12 +3,15 @@
 #include "controls/ChimeiProperties.h"
 #include "controls/ChimeiScroll.h"
 #include "controls/ChimeiStrip.h"
+#include "controls/ChimeiX11Stage.h"
 
 #include <QImage>
+#include <QPixmap>
 #include <QTimer>
 #include <QWidget>
 
 #include <cstdint>
+#include <memory>
 
 class QPainter;
 
@@ -22,7 +25,10 @@ class ScrollClock;
 // in from the right, pass by completely, pause and come in again, until the next name is set.
 //
 // The scroll runs on a frame timer, so SetChimei returns at once. The scroll clock makes one
-// step per millisecond; the timer catches up with it at most once per display frame.
+// step per millisecond, but most steps move the strip by a fraction of a pixel: the timer is set
+// for the moment the drawn strip next moves, and comes at most once per display frame. The laid-
+// out strip is kept as a pixmap, and a move repaints only the inside of the stage; under X11 the
+// X server draws the moves itself (ChimeiX11Stage).
 class ChimeiCtl_DX : public QWidget
 {
     Q_OBJECT
@@ -31,6 +37,7 @@ public:
     static constexpr int StageWidth = ChimeiLayout::StageWidth;
     static constexpr int StageHeight = 58; // the control shows the top 56 rows
     static constexpr int ControlHeight = 56;
+    // The shortest time between two frames of the scroll.
     static constexpr int FrameIntervalMs = 16;
 
     // A newly placed display with the default properties.
@@ -75,9 +82,14 @@ public:
     void DrawTsugiwa();
     void Refresh();
 
-    // Makes the scroll steps that the clock says are due; the frame timer calls it, and hosts
-    // or tests that drive the clock themselves may call it too.
+    // Makes the scroll steps that the clock says are due and sets the frame timer for the next
+    // move; the frame timer calls it, and hosts or tests that drive the clock themselves may
+    // call it too.
     void advanceScroll();
+    // The clock time the frame timer is set for while a scroll runs.
+    int64_t nextFrameMs() const { return m_nextFrameMs; }
+    // Moves of the scroll drawn so far; for measurements.
+    int64_t movesDrawn() const { return m_movesDrawn; }
 
     // The name shown, as a screen reader reads it: "次は" first when the prefix is drawn.
     const QString &shownName() const { return m_shownName; }
@@ -95,22 +107,39 @@ signals:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void setUp();
+    ChimeiStrip &editStrip();
     void startScroll();
     void stopScroll();
+    ChimeiScroll::Step scrollStep() const;
+    void scheduleFrame(int64_t nowMs);
+    void drawMove();
+    void useX11Stage();
+    void replanScroll();
     int borderWidth() const;
-    void renderStage(QPainter &painter) const;
+    QRect stageInside() const;
+    const QPixmap &stripPixmap() const;
+    void renderStage(QPainter &painter, const QRect &area) const;
     void drawBorder(QPainter &painter) const;
 
     ScrollClock &m_clock;
     ChimeiProperties m_properties;
     ChimeiStrip m_strip;
+    // The strip as drawn on screen; made again from the strip's picture at the first paint after
+    // the picture changed.
+    mutable QPixmap m_stripPixmap;
     ChimeiScroll m_scroll;
     int m_stripLeft = 0;
+    int64_t m_lastFrameMs = 0;
+    int64_t m_nextFrameMs = 0;
+    int64_t m_movesDrawn = 0;
     QTimer m_frameTimer;
     QString m_shownName;
+    std::unique_ptr<ChimeiX11Stage> m_x11; // null: moves are repainted through Qt
+    bool m_x11Tried = false;
 };
 
 } // namespace controls

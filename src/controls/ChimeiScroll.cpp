@@ -8,36 +8,54 @@ namespace controls {
 void ChimeiScroll::start(int64_t nowMs)
 {
     m_running = true;
-    m_position = StageWidth;
-    m_dueMs = nowMs;
+    m_track = {StageWidth, nowMs};
+    m_nextMoveMs = nowMs;
 }
 
 bool ChimeiScroll::advance(int64_t nowMs, const Step &params, int &left)
 {
     if (!m_running)
         return false;
-    m_dueMs = std::max(m_dueMs, nowMs - MaxCatchUpMs);
+    // Coming back more than a frame after the strip was due to move means the thread was held
+    // up: the steps of that time are put off rather than made all at once.
+    if (nowMs - MaxCatchUpMs > m_nextMoveMs)
+        m_track.dueMs = std::max(m_track.dueMs, nowMs - MaxCatchUpMs);
     const int before = left;
     // A step normally costs a millisecond; a re-entry costs the pause, which may be 0. The bound
-    // keeps a frame finite whatever the settings.
-    for (int steps = 0; m_dueMs <= nowMs && steps < 4 * MaxCatchUpMs; ++steps)
-        step(params, left);
+    // keeps a call finite whatever the settings.
+    for (int64_t steps = 0; m_track.dueMs <= nowMs && steps < 4 * MaxCatchUpMs + LookAheadMs; ++steps)
+        step(m_track, params, left);
+    m_nextMoveMs = findNextMove(params, left);
     return left != before;
 }
 
-void ChimeiScroll::step(const Step &params, int &left)
+int64_t ChimeiScroll::findNextMove(const Step &params, int left) const
 {
-    m_position -= params.speed / 200; // integer quotient, truncated toward zero
-    left = pixelOf(m_position);
+    Track ahead = m_track;
+    const int64_t horizon = ahead.dueMs + LookAheadMs;
+    while (ahead.dueMs < horizon) {
+        const int64_t due = ahead.dueMs;
+        int moved = left;
+        step(ahead, params, moved);
+        if (moved != left)
+            return due;
+    }
+    return horizon;
+}
+
+void ChimeiScroll::step(Track &track, const Step &params, int &left)
+{
+    track.position -= params.speed / 200; // integer quotient, truncated toward zero
+    left = pixelOf(track.position);
     if (left <= -params.stripWidth) {
         // The whole strip has left the stage: wait beyond the right edge, then come in again.
         left = StageWidth;
-        m_position = StageWidth;
-        m_dueMs += std::max<int32_t>(params.startWait, 0);
+        track.position = StageWidth;
+        track.dueMs += std::max<int32_t>(params.startWait, 0);
     } else {
-        m_dueMs += 1;
+        track.dueMs += 1;
     }
-    m_position -= params.speed / 200.0;
+    track.position -= params.speed / 200.0;
 }
 
 int ChimeiScroll::pixelOf(double position)

@@ -56,6 +56,12 @@ DegitValue fromVariant(const QVariant &v)
     return DegitValue(v.toDouble());
 }
 
+// The text's top edge sits one pixel above the surface.
+qreal textBaseline(const QFontMetricsF &metrics)
+{
+    return -1 + metrics.ascent();
+}
+
 } // namespace
 
 M_Degit::M_Degit(QWidget *parent) : QWidget(parent)
@@ -113,6 +119,7 @@ void M_Degit::ReadProperties(const PropertyBag &bag)
     m_UserSet = bag.ReadProperty(QStringLiteral("UserSet"), true).toBool();
     m_BackColor = bag.ReadProperty(QStringLiteral("BackColor"), DefaultBackColor).toUInt();
     m_surface.fill(base::toQColor(m_BackColor));
+    m_drawn.reset();
 }
 
 void M_Degit::WriteProperties(PropertyBag &bag) const
@@ -237,6 +244,7 @@ void M_Degit::resizeSurface()
     const QSize size(c.cellWidth * m_Keta, c.cellHeight);
     m_surface = QImage(size, QImage::Format_RGB32);
     m_surface.fill(base::toQColor(m_BackColor));
+    m_drawn.reset();
     resize(size);
 }
 
@@ -247,31 +255,45 @@ void M_Degit::redraw()
 
 void M_Degit::DrawDegit(const DegitValue &value, OleColor unlit, OleColor lit)
 {
-    QFont font = digitFont(m_DegitStyle, m_DegitSize, m_UseBoldFont);
-    if (m_CharExtra != 0)
-        font.setLetterSpacing(QFont::AbsoluteSpacing, m_CharExtra);
-
-    const QString text = composeDegitText(value, m_ZeroMode, m_FillZero, m_Shift);
-
-    m_surface.fill(base::toQColor(m_BackColor));
-    QPainter painter(&m_surface);
-    painter.setFont(font);
-    const QFontMetricsF metrics(font, &m_surface);
-
     // A negative cell count from stored settings draws no cells at all.
     const int cells = m_Keta > 0 ? m_Keta : 0;
-    const QString shown = text.right(cells);
-    const int width = static_cast<int>(std::lround(metrics.horizontalAdvance(shown)));
+    const UnlitRow row{cells, unlit, m_BackColor, m_DegitStyle, m_DegitSize, m_UseBoldFont, m_CharExtra,
+                       m_surface.size()};
+    const Picture picture{row, composeDegitText(value, m_ZeroMode, m_FillZero, m_Shift).right(cells), lit};
+    if (m_drawn == picture)
+        return;
 
-    // The text's top edge sits one pixel above the surface.
-    const qreal baseline = -1 + metrics.ascent();
-    painter.setPen(base::toQColor(unlit));
-    painter.drawText(QPointF(0, baseline), QString(cells, u'8'));
+    // Clearing the surface and drawing the "8"s in the unlit colour gives the same pixels every
+    // time; they are drawn once and copied.
+    m_surface = unlitRow(row).copy();
+    QPainter painter(&m_surface);
+    painter.setFont(m_font);
+    const QFontMetricsF metrics(m_font, &m_surface);
+    const int width = static_cast<int>(std::lround(metrics.horizontalAdvance(picture.shown)));
     painter.setPen(base::toQColor(lit));
-    painter.drawText(QPointF(m_surface.width() - width, baseline), shown);
+    painter.drawText(QPointF(m_surface.width() - width, textBaseline(metrics)), picture.shown);
     painter.end();
+    m_drawn = picture;
     update();
     DegitAccessible::shownTextChanged(this, m_shownText, shown.trimmed());
+}
+
+const QImage &M_Degit::unlitRow(const UnlitRow &row)
+{
+    if (m_rowDrawn == row)
+        return m_row;
+    m_font = digitFont(row.style, row.size, row.bold);
+    if (row.charExtra != 0)
+        m_font.setLetterSpacing(QFont::AbsoluteSpacing, row.charExtra);
+    m_row = QImage(row.surface, QImage::Format_RGB32);
+    m_row.fill(base::toQColor(row.back));
+    QPainter painter(&m_row);
+    painter.setFont(m_font);
+    painter.setPen(base::toQColor(row.unlit));
+    painter.drawText(QPointF(0, textBaseline(QFontMetricsF(m_font, &m_row))), QString(row.cells, u'8'));
+    painter.end();
+    m_rowDrawn = row;
+    return m_row;
 }
 
 int32_t M_Degit::ShowSetDlg()

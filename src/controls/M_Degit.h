@@ -7,6 +7,7 @@
 #include <QImage>
 #include <QWidget>
 #include <cstdint>
+#include <optional>
 
 namespace controls {
 
@@ -16,7 +17,9 @@ class PropertyBag;
 // in the unlit colour and, over it, the value right-aligned in the lit colour.
 //
 // Like the unit it imitates, the control keeps its picture in a persistent surface that changes
-// only when DrawDegit runs; painting just shows that surface.
+// only when DrawDegit runs; painting just shows that surface. A redraw that would put the same
+// picture on the surface again (the same text in the same colours, font and size, as when a
+// data step leaves a fare unchanged) does nothing.
 class M_Degit : public QWidget
 {
     Q_OBJECT
@@ -85,7 +88,30 @@ private:
     void Initialize();
     void InitProperties();
     void ReadProperties(const PropertyBag &bag);
+    // The row of unlit "8"s on the background, and what it depends on.
+    struct UnlitRow
+    {
+        int cells = 0;
+        OleColor unlit = 0;
+        OleColor back = 0;
+        int16_t style = 0;
+        int16_t size = 0;
+        bool bold = false;
+        int32_t charExtra = 0;
+        QSize surface;
+        bool operator==(const UnlitRow &) const = default;
+    };
+    // Everything the picture on the surface depends on.
+    struct Picture
+    {
+        UnlitRow row;
+        QString shown;
+        OleColor lit = 0;
+        bool operator==(const Picture &) const = default;
+    };
+
     void DrawDegit(const DegitValue &value, OleColor unlit, OleColor lit);
+    const QImage &unlitRow(const UnlitRow &row);
     void redraw();
     void resizeSurface();
     void changed(const char *name);
@@ -105,6 +131,12 @@ private:
     OleColor m_BackColor = 0x808080;
     QImage m_surface;
     QString m_shownText;
+    std::optional<Picture> m_drawn; // what the surface shows; none after it was cleared
+    // The font and the unlit row of the last drawing, kept for the next one: a data step
+    // changes only the lit digits.
+    QFont m_font;
+    std::optional<UnlitRow> m_rowDrawn;
+    QImage m_row;
 };
 
 } // namespace controls

@@ -35,7 +35,8 @@ SpeechVoice::~SpeechVoice()
 }
 
 // The dictionary and the voice are loaded on the worker thread, which alone uses them
-// afterwards; creation waits for the outcome.
+// afterwards; creation waits for the outcome. The worker then prepares the voice before it
+// takes the first request.
 bool SpeechVoice::start()
 {
     // The tables are built here and handed to the worker with each utterance.
@@ -48,14 +49,16 @@ bool SpeechVoice::start()
     m_worker = std::thread([this, started = std::move(started)]() mutable {
         std::unique_ptr<SpeechReader> reader = SpeechReader::create(m_options.dictionaryDir);
         const bool ok = reader && EspeakEngine::open(m_options.espeakDataDir, &m_voices, &m_sampleRate);
-        started.set_value(ok);
         if (ok)
-            run(std::move(reader));
+            restoreSettings();
+        started.set_value(ok);
+        if (!ok)
+            return;
+        prepare(*reader);
+        run(std::move(reader));
     });
-    if (outcome.get()) {
-        restoreSettings();
+    if (outcome.get())
         return true;
-    }
     m_worker.join();
     return false;
 }
@@ -172,6 +175,17 @@ void SpeechVoice::run(std::unique_ptr<SpeechReader> reader)
     }
 }
 
+// A short word read and voiced with the current settings, the samples thrown away: the
+// dictionary's pages, the voice's data and the synthesiser's tables are then in memory when the
+// first announcement comes.
+void SpeechVoice::prepare(SpeechReader &reader)
+{
+    reader.setCorrections(corrections());
+    const QByteArray text = reader.reading(QStringLiteral("次は")).toUtf8();
+    const EspeakEngine::SampleHandler discard = [](const int16_t *, int) { return true; };
+    EspeakEngine::synthesize(m_options.espeakDataDir, settings(), text, discard);
+}
+
 void SpeechVoice::voice(SpeechReader &reader, const Job &job)
 {
     if (job.generation != m_generation)
@@ -181,16 +195,35 @@ void SpeechVoice::voice(SpeechReader &reader, const Job &job)
     if (text.isEmpty())
         return;
     const int rate = m_sampleRate;
+    m_trim.restart();
     const EspeakEngine::SampleHandler push = [&](const int16_t *samples, int count) {
+        if (m_options.untrimmedSamples)
+            m_options.untrimmedSamples(samples, count);
+        const int from = m_trim.firstToKeep(samples, count);
         std::lock_guard lock(m_pushMutex);
         if (job.generation != m_generation)
             return false;
-        m_sink.push(samples, count, rate, 1);
+        if (from < count)
+            m_sink.push(samples + from, count - from, rate, 1);
         return true;
     };
     const EspeakEngine::Outcome outcome = EspeakEngine::synthesize(m_options.espeakDataDir, job.settings, text, push);
+    if (outcome == EspeakEngine::Outcome::Spoken)
+        pushHeldSilence(job, rate);
     if (outcome == EspeakEngine::Outcome::Failed && job.generation == m_generation)
         m_failed = true;
+}
+
+// An utterance that was silent throughout still lasts as long as it would have.
+void SpeechVoice::pushHeldSilence(const Job &job, int rate)
+{
+    const std::vector<int16_t> silence(std::size_t(rate) / 50, 0);
+    for (long left = m_trim.heldBack(); left > 0; left -= long(silence.size())) {
+        std::lock_guard lock(m_pushMutex);
+        if (job.generation != m_generation)
+            return;
+        m_sink.push(silence.data(), int(std::min<long>(left, long(silence.size()))), rate, 1);
+    }
 }
 
 } // namespace speech

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "base/PcmSink.h"
+#include "speech/LeadingSilenceTrim.h"
 #include "speech/ReadingCorrections.h"
 #include "speech/SpeechReader.h"
 #include "speech/TextToSpeech.h"
@@ -22,8 +23,11 @@ namespace speech {
 
 // The program's text-to-speech component: Japanese text is read by SpeechReader (MeCab) and
 // voiced by espeak-ng on a worker thread of the component's own; the samples stream into a
-// PcmSink as they are made. speak() only queues, so the user-interface thread never waits for
-// the voice; stop() cuts the voice off between two blocks of samples and flushes the sink.
+// PcmSink as they are made, without the silence each utterance opens with. speak() only queues,
+// so the user-interface thread never waits for the voice; stop() cuts the voice off between two
+// blocks of samples and flushes the sink. The worker prepares the voice (dictionary, voice
+// data, the saved settings) as soon as the component is created, so the first announcement
+// starts as quickly as the later ones.
 //
 // The voice settings are kept from one run to the next in the user's configuration folder
 // (VoiceSettingsFile). Readings are corrected by the built-in table, the user's own file and,
@@ -44,6 +48,9 @@ public:
         // Where the voice settings are kept; empty keeps them for the run only.
         QString settingsFile = VoiceSettingsFile::defaultPath();
         SettingsDialog settingsDialog;
+        // For tests: every block of samples as the voice made it, before its leading silence
+        // is dropped; called on the worker thread.
+        std::function<void(const int16_t *samples, int count)> untrimmedSamples;
     };
 
     // Null when the dictionary or the Japanese voice data cannot be loaded. The sink must
@@ -87,7 +94,9 @@ private:
     bool start();
     void restoreSettings();
     void run(std::unique_ptr<SpeechReader> reader);
+    void prepare(SpeechReader &reader);
     void voice(SpeechReader &reader, const Job &job);
+    void pushHeldSilence(const Job &job, int rate);
 
     base::PcmSink &m_sink;
     const Options m_options;
@@ -107,6 +116,7 @@ private:
     std::mutex m_pushMutex;
     std::atomic<uint64_t> m_generation{0};
     std::atomic<bool> m_failed{false};
+    LeadingSilenceTrim m_trim; // worker thread only
 
     std::thread m_worker;
 };

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <condition_variable>
 #include <future>
 #include <random>
 #include <thread>
@@ -191,6 +192,59 @@ TEST(MediaControlWave, AWaveFileCutInItsDataPlaysWhatIsThere)
     const QString path = rig.file(QStringLiteral("cut.wav"), whole.left(44 + 4 * 2205));
     ASSERT_EQ(openAndPlay(rig, path, "waveaudio", QStringLiteral("A")), MediaControl::Ok);
     EXPECT_EQ(rig.pullUntilEnded(QStringLiteral("A")).audibleFrames(), 2205u);
+}
+
+// The loader holds after its first block of a 30 s 22.05 kHz file until the test lets it go
+// on: the sound is heard meanwhile, a play that waits does not end early, and once decoded the
+// sound has its whole length.
+TEST(MediaControlWave, ALongFileStartsPlayingBeforeItIsDecodedWhole)
+{
+    SoundRig rig;
+    std::mutex mutex;
+    std::condition_variable changed;
+    int blocks = 0;
+    std::size_t firstBlock = 0;
+    bool goOn = false;
+    rig.mci().setWaveBlockHook([&](const audio::PcmBuffer &sound) {
+        std::unique_lock lock(mutex);
+        if (++blocks == 1)
+            firstBlock = sound.available();
+        changed.notify_all();
+        changed.wait(lock, [&] { return goOn; });
+    });
+    const double seconds = 30.0;
+    const QString path = rig.file(QStringLiteral("long.wav"), wavBytes(sine(seconds, 440.0, 22050, 0.5f), 1, 22050));
+    ASSERT_EQ(rig.mci().sendString(QStringLiteral("open \"%1\" type waveaudio alias A wait").arg(path)), MediaControl::Ok);
+    {
+        std::unique_lock lock(mutex);
+        changed.wait(lock, [&] { return blocks == 1; });
+    }
+    auto played = std::async(std::launch::async, [&] { return rig.mci().sendString(QStringLiteral("play A from 0 wait")); });
+    while (!rig.mci().isPlaying(QStringLiteral("A")))
+        std::this_thread::yield();
+    ASSERT_GT(firstBlock, 0u);
+    ASSERT_LT(firstBlock, std::size_t(Rate / 2));
+    const Pcm first{rig.device().pull(int(firstBlock))};
+    EXPECT_GT(first.peak(), 0.45f);
+    EXPECT_FALSE(rig.mci().isLoaded(QStringLiteral("A")));
+    // Played past its first block, the sound waits for the rest instead of ending.
+    const Pcm beyond{rig.device().pull(Rate / 2)};
+    EXPECT_EQ(beyond.peak(), 0.0f);
+    EXPECT_EQ(played.wait_for(std::chrono::milliseconds(20)), std::future_status::timeout);
+    {
+        std::lock_guard lock(mutex);
+        EXPECT_EQ(blocks, 1);
+        goOn = true;
+        changed.notify_all();
+    }
+    rig.waitUntilLoaded();
+    EXPECT_GT(Pcm{rig.device().pull(Rate / 10)}.peak(), 0.45f);
+    std::size_t mixed = firstBlock + Rate / 10;
+    while (played.wait_for(std::chrono::milliseconds(0)) == std::future_status::timeout)
+        mixed += Pcm{rig.device().pull(Rate)}.frames();
+    EXPECT_EQ(played.get(), MediaControl::Ok);
+    EXPECT_GE(mixed, std::size_t(seconds * Rate));
+    rig.mci().setWaveBlockHook({});
 }
 
 // ---- MIDI files ---------------------------------------------------------------------------

@@ -26,6 +26,25 @@ int zeroCrossings(const std::vector<float> &v, std::size_t from, std::size_t to)
     return n;
 }
 
+// Level of the `hz` component of `v` (in the middle, away from the ends) relative to
+// `amplitude`, in dB; a Goertzel filter under a Hann window.
+double levelDb(const std::vector<float> &v, int rate, double hz, double amplitude)
+{
+    const std::size_t n = std::size_t(rate) / 2;
+    const std::size_t from = (v.size() - n) / 2;
+    const double w = 2 * std::numbers::pi * hz / rate;
+    double s1 = 0, s2 = 0, windowSum = 0;
+    for (std::size_t i = 0; i < n; ++i) {
+        const double hann = 0.5 - 0.5 * std::cos(2 * std::numbers::pi * double(i) / double(n - 1));
+        windowSum += hann;
+        const double s = v[from + i] * hann + 2 * std::cos(w) * s1 - s2;
+        s2 = s1;
+        s1 = s;
+    }
+    const double magnitude = std::sqrt(s1 * s1 + s2 * s2 - 2 * std::cos(w) * s1 * s2) * 2 / windowSum;
+    return 20 * std::log10(std::max(magnitude, 1e-12) / amplitude);
+}
+
 } // namespace
 
 TEST(Resampler, GivesExactlyTheLengthTheRatioAsksFor)
@@ -92,4 +111,21 @@ TEST(Resampler, RemovesTonesTheOutputCannotHold)
     for (std::size_t i = 200; i < out.size() - 200; ++i)
         peak = std::max(peak, std::abs(out[i]));
     EXPECT_LT(peak, 0.01f);
+}
+
+// Doubling 22.05 kHz mirrors every tone f at 22050 - f, and 48 kHz tones above 22.05 kHz fold
+// back into the band: both must stay inaudible, also close to the band's edge.
+TEST(Resampler, LeavesNoImagesOrAliases)
+{
+    for (double hz : {1000.0, 9900.0}) {
+        const auto input = tone(22050, hz, 1.0);
+        const auto out = Resampler::convert(input.data(), input.size(), 22050, 44100, 1);
+        EXPECT_NEAR(levelDb(out, 44100, hz, 0.5), 0.0, 0.1) << hz;
+        EXPECT_LT(levelDb(out, 44100, 22050 - hz, 0.5), -90.0) << hz;
+    }
+    for (double hz : {22600.0, 23900.0}) {
+        const auto input = tone(48000, hz, 1.0);
+        const auto out = Resampler::convert(input.data(), input.size(), 48000, 44100, 1);
+        EXPECT_LT(levelDb(out, 44100, 44100 - hz, 0.5), -90.0) << hz;
+    }
 }

@@ -5,6 +5,8 @@
 #include <QElapsedTimer>
 #include <gtest/gtest.h>
 
+#include <vector>
+
 using namespace chimei_test;
 using controls::ChimeiCtl_DX;
 
@@ -215,4 +217,93 @@ TEST_F(ChimeiScrollTest, ANegativePauseComesBackAtOnce)
     display.SetChimei(Nine);
     millis(229);
     EXPECT_EQ(display.stripLeft(), 428); // re-entered and made the next step in the same millisecond
+}
+
+namespace {
+
+// A scroll as it ran before its frames were timed by the strip's moves: the left edge after
+// SetChimei and after every millisecond of the clock, summed up as an FNV-1a fingerprint.
+struct RecordedScroll
+{
+    const char *what;
+    QString name;
+    int16_t speed;
+    int32_t startWait;
+    int ms;
+    uint64_t fingerprint;
+};
+
+uint64_t fingerprintOf(const std::vector<int> &lefts)
+{
+    uint64_t hash = 1469598103934665603ull;
+    for (int left : lefts)
+        for (int byte = 0; byte < 4; ++byte) {
+            hash ^= (static_cast<uint32_t>(left) >> (8 * byte)) & 0xff;
+            hash *= 1099511628211ull;
+        }
+    return hash;
+}
+
+void startScroll(ChimeiCtl_DX &display, const RecordedScroll &run)
+{
+    display.setSpeed(run.speed);
+    display.setScrollStartWait(run.startWait);
+    display.SetChimei(run.name);
+}
+
+} // namespace
+
+// The strip takes the same positions at the same times as before, whether the clock is looked at
+// every millisecond or only at the frames the display asks for; those frames come exactly when
+// the strip moves, no later, and at most once per frame interval.
+TEST(ChimeiScrollTiming, KeepsTheRecordedPositionsAndDrawsOnlyWhenTheStripMoves)
+{
+    const RecordedScroll runs[] = {
+        {"Speed 5", Nine, 5, 1500, 40000, 0xd166e5ee1e5cb5b8ull},
+        {"Speed 200 without pause", Twelve, 200, 0, 2000, 0x6ec8f39b662b4957ull},
+        {"Speed 37", Nine, 37, 300, 11000, 0x1748d6fe73053916ull},
+        {"Speed 400", Nine, 400, 700, 1500, 0x1cba57704fc862f6ull},
+        {"Speed 1", Nine, 1, 1500, 5000, 0xe3bcf1b391b487f8ull},
+        {"Speed -30", Nine, -30, 1500, 3000, 0xc1e0c95a379f3946ull},
+    };
+    for (const RecordedScroll &run : runs) {
+        ManualClock clock;
+        const int64_t start = clock.now;
+        ChimeiCtl_DX everyMs(nullptr, &clock);
+        startScroll(everyMs, run);
+        std::vector<int> lefts{everyMs.stripLeft()};
+        int moves = 0;
+        for (int i = 0; i < run.ms; ++i) {
+            ++clock.now;
+            everyMs.advanceScroll();
+            moves += everyMs.stripLeft() != lefts.back();
+            lefts.push_back(everyMs.stripLeft());
+        }
+        EXPECT_EQ(fingerprintOf(lefts), run.fingerprint) << run.what;
+
+        ManualClock frameClock;
+        ChimeiCtl_DX framed(nullptr, &frameClock);
+        startScroll(framed, run);
+        int frames = 0;
+        while (framed.nextFrameMs() <= start + run.ms) {
+            const int64_t previous = frameClock.now;
+            const int64_t next = framed.nextFrameMs();
+            ASSERT_GT(next, previous) << run.what;
+            bool missedAMove = false;
+            for (int64_t t = previous + 1; t < next; ++t)
+                missedAMove |= lefts[t - start] != lefts[previous - start];
+            // A move may fall between two frames only when they are as close as allowed.
+            if (missedAMove) {
+                EXPECT_EQ(next - previous, ChimeiCtl_DX::FrameIntervalMs) << run.what << " at " << next;
+            }
+            frameClock.now = next;
+            framed.advanceScroll();
+            ++frames;
+            ASSERT_EQ(framed.stripLeft(), lefts[next - start]) << run.what << " at " << next;
+        }
+        EXPECT_LE(frames, moves) << run.what;
+        if (run.speed == 5 || run.speed == 1) {
+            EXPECT_EQ(frames, moves) << run.what;
+        }
+    }
 }

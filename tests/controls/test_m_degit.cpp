@@ -118,6 +118,36 @@ TEST(DegitDrawing, ZeroFillShiftAndTheirOrder)
     EXPECT_EQ(shown(*z), QStringLiteral("  00"));
 }
 
+// A data step assigns every fare cell; a cell whose picture stays the same is not drawn again.
+TEST(DegitDrawing, ARedrawOfTheSamePictureLeavesTheSurfaceAlone)
+{
+    auto d = cell();
+    d->setValue(230);
+    const qint64 fare = d->surface().cacheKey();
+    d->setValue(230);
+    d->setValue(DegitValue("230"));
+    d->setDegitForeColor(Red);
+    d->setZeroMode(1); // changes only what a zero would show
+    d->setValue(230);
+    EXPECT_EQ(d->surface().cacheKey(), fare);
+    EXPECT_EQ(shown(*d), QStringLiteral(" 230"));
+
+    d->setZeroMode(0);
+    d->setValue(0);
+    const qint64 blank = d->surface().cacheKey();
+    EXPECT_NE(blank, fare);
+    EXPECT_EQ(shown(*d), QStringLiteral("    "));
+    d->setValue(DegitValue(QString())); // the empty text is blank as well
+    EXPECT_EQ(d->surface().cacheKey(), blank);
+
+    d->setBaseForeColor(0x00FF00); // another unlit colour is another picture
+    const qint64 green = d->surface().cacheKey();
+    EXPECT_NE(green, blank);
+    d->setValue(230);
+    EXPECT_NE(d->surface().cacheKey(), green);
+    EXPECT_EQ(shown(*d), QStringLiteral(" 230"));
+}
+
 TEST(DegitDrawing, SettingsWithoutRedrawShowAtTheNextRedraw)
 {
     auto d = cell();

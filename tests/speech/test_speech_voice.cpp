@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <utility>
+
 #include <QDir>
 #include <QFileInfo>
 
@@ -113,6 +116,46 @@ TEST(SpeechVoice, SpeaksAnnouncementIntoTheSink)
     const std::vector<int16_t> samples = sink.samples();
     EXPECT_GT(samples.size(), size_t(2 * 22050));
     EXPECT_GT(speechtest::rms(samples), 500.0);
+}
+
+// The voice opens every utterance with silence; it is dropped before the sink, and nothing else
+// is: the pause at the comma and the rest of the sentence come sample for sample.
+TEST(SpeechVoice, DropsOnlyTheSilenceAnUtteranceOpensWith)
+{
+    MemoryPcmSink sink;
+    std::vector<int16_t> untrimmed; // only the worker writes it while speaking
+    SpeechVoice::Options options = speechtest::isolatedOptions();
+    options.untrimmedSamples = [&](const int16_t *samples, int count) { untrimmed.insert(untrimmed.end(), samples, samples + count); };
+    auto voice = SpeechVoice::create(sink, options);
+    ASSERT_NE(voice, nullptr);
+    for (const QString &text : {Announcement, QStringLiteral("終点です。")}) {
+        sink.clear();
+        voice->speak(text);
+        ASSERT_TRUE(speechtest::waitForState(*voice, TextToSpeech::Idle));
+        const std::vector<int16_t> whole = std::exchange(untrimmed, {});
+        const std::vector<int16_t> trimmed = sink.samples();
+        ASSERT_FALSE(trimmed.empty());
+        ASSERT_GT(whole.size(), trimmed.size());
+        const size_t lead = whole.size() - trimmed.size();
+        EXPECT_GT(lead, size_t(22050 / 100)) << "more than 10 ms of silence before the voice";
+        EXPECT_TRUE(std::all_of(whole.begin(), whole.begin() + std::ptrdiff_t(lead), [](int16_t s) { return s == 0; }));
+        EXPECT_NE(trimmed.front(), 0);
+        EXPECT_TRUE(std::equal(trimmed.begin(), trimmed.end(), whole.begin() + std::ptrdiff_t(lead)));
+        // Silence inside the sentence stays: the pause at the comma, 10 ms of zeros or more.
+        if (text == Announcement) {
+            EXPECT_NE(std::search_n(trimmed.begin(), trimmed.end(), 220, int16_t(0)), trimmed.end());
+        }
+    }
+    // Spoken at volume 0 the utterance is silence throughout, and keeps its length.
+    VoiceSettings mute;
+    mute.volume = 0;
+    voice->setSettings(mute);
+    sink.clear();
+    voice->speak(QStringLiteral("終点です。"));
+    ASSERT_TRUE(speechtest::waitForState(*voice, TextToSpeech::Idle));
+    const std::vector<int16_t> whole = std::exchange(untrimmed, {});
+    EXPECT_GT(whole.size(), size_t(22050 / 2));
+    EXPECT_EQ(sink.samples(), whole);
 }
 
 TEST(SpeechVoice, SpeakReturnsWhileTheVoiceGoesOn)

@@ -27,6 +27,9 @@ QString SoundRig::file(const QString &name, const QByteArray &bytes)
 
 Pcm SoundRig::pull(double seconds)
 {
+    // Sounds are decoded in the background; waiting for them makes what is mixed the same
+    // every time.
+    waitUntilLoaded();
     Pcm out;
     out.samples = m_device->pull(int(seconds * audio::AudioFormat::SampleRate));
     return out;
@@ -44,6 +47,13 @@ Pcm SoundRig::pullUntilEnded(const QString &alias, double maxSeconds)
     while (m_mci->isPlaying(alias) && out.frames() < maxFrames)
         out.append(m_device->pull(Block));
     return out;
+}
+
+void SoundRig::waitUntilLoaded()
+{
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(30);
+    while (!m_mci->allLoaded() && std::chrono::steady_clock::now() < deadline)
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
 }
 
 } // namespace testsupport

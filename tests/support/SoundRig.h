@@ -26,8 +26,9 @@ public:
     QString file(const QString &name, const QByteArray &bytes);
     QString path(const QString &name) const { return m_dir.filePath(name); }
 
-    // Mixes `seconds` of output.
+    // Mixes `seconds` of output, once every open sound is loaded.
     Pcm pull(double seconds);
+    void waitUntilLoaded();
 
     // Mixes until `alias` has stopped playing (or `maxSeconds` of output), once its sound is
     // fully loaded.

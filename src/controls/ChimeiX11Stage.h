@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QImage>
+#include <QRect>
+#include <QRgb>
+
+#include <cstdint>
+#include <memory>
+
+class QWidget;
+
+namespace controls {
+
+// The moves of the stop-name scroll drawn by the X server itself. The strip is kept in a pixmap
+// on the server, and a move is one copy of its visible part into the window, where the display
+// lies, plus the background beside it: two small requests, where a repaint through Qt
+// synchronises with the server, paints the backing store and sends it again, several times the
+// work per frame. The display still paints itself through Qt whenever Qt asks (a new name, a
+// grab, and an exposed window, which the display repaints rather than let Qt show what its
+// backing store last held), so the two always show the same picture.
+class ChimeiX11Stage
+{
+public:
+    // Null unless the program runs on X11, `display` is shown, and its window has a plain
+    // true-colour visual at a device pixel ratio of 1; the display then draws its moves through
+    // Qt.
+    static std::unique_ptr<ChimeiX11Stage> create(QWidget &display);
+    ~ChimeiX11Stage();
+    ChimeiX11Stage(const ChimeiX11Stage &) = delete;
+    ChimeiX11Stage &operator=(const ChimeiX11Stage &) = delete;
+
+    // The strip's picture changed: it is sent to the server again before the next move.
+    void stripChanged() { m_stripSent = false; }
+
+    // Draws `area` of the display (display pixels) with `strip`'s top left corner at
+    // `stripOrigin` and the background colour elsewhere. Nothing is drawn while the display is
+    // hidden.
+    void draw(const QImage &strip, QPoint stripOrigin, const QRect &area, QRgb background);
+
+private:
+    struct Server;
+
+    ChimeiX11Stage(QWidget &display, std::unique_ptr<Server> server);
+    void sendStrip(const QImage &strip);
+    uint32_t pixel(QRgb colour) const;
+
+    QWidget &m_display;
+    std::unique_ptr<Server> m_server;
+    bool m_stripSent = false;
+    QSize m_pixmapSize;
+};
+
+} // namespace controls
