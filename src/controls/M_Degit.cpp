@@ -275,7 +275,7 @@ void M_Degit::DrawDegit(const DegitValue &value, OleColor unlit, OleColor lit)
     painter.end();
     m_drawn = picture;
     update();
-    DegitAccessible::shownTextChanged(this, m_shownText, shown.trimmed());
+    DegitAccessible::shownTextChanged(this, m_shownText, picture.shown.trimmed());
 }
 
 const QImage &M_Degit::unlitRow(const UnlitRow &row)

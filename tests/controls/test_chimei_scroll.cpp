@@ -267,7 +267,7 @@ TEST(ChimeiScrollTiming, KeepsTheRecordedPositionsAndDrawsOnlyWhenTheStripMoves)
         {"Speed -30", Nine, -30, 1500, 3000, 0xc1e0c95a379f3946ull},
     };
     for (const RecordedScroll &run : runs) {
-        ManualClock clock;
+        controls::ManualScrollClock clock;
         const int64_t start = clock.now;
         ChimeiCtl_DX everyMs(nullptr, &clock);
         startScroll(everyMs, run);
@@ -281,7 +281,7 @@ TEST(ChimeiScrollTiming, KeepsTheRecordedPositionsAndDrawsOnlyWhenTheStripMoves)
         }
         EXPECT_EQ(fingerprintOf(lefts), run.fingerprint) << run.what;
 
-        ManualClock frameClock;
+        controls::ManualScrollClock frameClock;
         ChimeiCtl_DX framed(nullptr, &frameClock);
         startScroll(framed, run);
         int frames = 0;
