@@ -128,6 +128,8 @@ void ConsoleDesign::createDigitListFrame()
     auto *frame = new EntryFrame(DigitListFrame, m_console);
     frame->setGeometry(EntryFrameRect);
     Frame1[DigitListFrame] = frame;
+    // The frames have no caption; their names say which way of entry is on top.
+    frame->setAccessibleName(QStringLiteral("桁リストで系統入力"));
 
     makeLabel(frame, QStringLiteral("系　統"), QRect(6, 6, 85, 16), Qt::AlignCenter);
     makeLabel(frame, QStringLiteral("区間"), QRect(95, 6, 51, 16), Qt::AlignCenter);
@@ -160,6 +162,7 @@ void ConsoleDesign::createKeypadFrame()
     auto *frame = new EntryFrame(KeypadFrame, m_console);
     frame->setGeometry(EntryFrameRect);
     Frame1[KeypadFrame] = frame;
+    frame->setAccessibleName(QStringLiteral("テンキーで系統入力"));
 
     // The display: route digits, a dash, section digits.
     auto display = [&](const QString &name, const QRect &r) {
@@ -213,6 +216,7 @@ void ConsoleDesign::createSteppingControls()
 
     Frame6 = new QGroupBox(m_console);
     Frame6->setObjectName(QStringLiteral("Frame6"));
+    Frame6->setAccessibleName(QStringLiteral("深夜料金とスクロール"));
     Frame6->setGeometry(250, 64, 99, 82);
     Check2 = new QCheckBox(QStringLiteral("深夜料金"), Frame6);
     Check2->setObjectName(QStringLiteral("Check2"));
@@ -236,8 +240,10 @@ void ConsoleDesign::createSteppingControls()
         HScroll1[i]->setValue(ranges[i][0]);
         HScroll1[i]->setGeometry(5, y + 14, 89, 13);
         HScroll1[i]->setAccessibleName(spoken[i]);
-        // Tab reaches the bars; the arrow keys move them.
+        // Tab reaches the bars, and the right arrow key makes the value larger: a scroll bar's
+        // own keys run the other way round.
         HScroll1[i]->setFocusPolicy(Qt::TabFocus);
+        HScroll1[i]->setInvertedControls(false);
     }
 }
 

@@ -432,6 +432,14 @@ TEST_F(Route, KeyboardAloneEntersARouteStepsAndSwitchesLateNightFare)
     type(Qt::Key_7);
     EXPECT_EQ(console().List2[0]->currentRow(), 7);
     EXPECT_EQ(console().Label2[0]->text(), QStringLiteral("12"));
+
+    // Tab reaches the scroll bars; the right arrow key makes the value larger.
+    for (int i = 0; i < 30 && console().focusWidget() != console().HScroll1[app::ScrollSpeedBar]; ++i)
+        type(Qt::Key_Tab);
+    type(Qt::Key_Right);
+    type(Qt::Key_Right);
+    EXPECT_EQ(controller().scrollValue(app::ScrollSpeedBar), 3);
+    EXPECT_EQ(console().Label1[app::ScrollSpeedBar]->text(), QStringLiteral("3"));
 }
 
 TEST_F(Route, ConsoleKeysDoNothingWhileADialogIsOpen)
