@@ -71,9 +71,17 @@ int main(int argc, char **argv)
     instance.setShowRequestHandler([&forms] { app::SingleInstance::bringToFront(forms.console()); });
     // Other programs drive the console over the session bus while it runs; without a bus, or
     // beside a run that holds the name, the program runs as before.
-    remote::ConsoleAdaptor remoteConsole(forms.controller(), forms.options(), [&forms](const QString &path) {
-        return forms.panel().grab().toImage().save(path, "PNG");
-    });
+    // While a message box or the options window keeps the console from being clicked, its calls
+    // are refused too.
+    remote::ConsoleAdaptor remoteConsole(
+        forms.controller(), forms.options(),
+        [&forms](const QString &path) { return forms.panel().grab().toImage().save(path, "PNG"); },
+        [] {
+            const QWidget *modal = QApplication::activeModalWidget();
+            if (!modal)
+                return QString();
+            return modal->windowTitle().isEmpty() ? QStringLiteral("ダイアログ") : modal->windowTitle();
+        });
     remoteConsole.registerOnSessionBus();
     return application.exec();
 }

@@ -10,8 +10,10 @@
 namespace remote {
 
 ConsoleAdaptor::ConsoleAdaptor(app::ConsoleController &console, const settings::Options &options,
-                               std::function<bool(const QString &)> savePanel, QObject *parent)
-    : QObject(parent), m_remote(console, options), m_console(console), m_savePanel(std::move(savePanel))
+                               std::function<bool(const QString &)> savePanel, std::function<QString()> openWindow,
+                               QObject *parent)
+    : QObject(parent), m_remote(console, options, std::move(openWindow)), m_console(console),
+      m_savePanel(std::move(savePanel))
 {
     connect(&m_console, &app::ConsoleController::shownStopChanged, this,
             [this](int row) { emit StopChanged(row, m_console.shownStopName()); });

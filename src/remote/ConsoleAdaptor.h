@@ -26,9 +26,11 @@ class ConsoleAdaptor : public QObject, protected QDBusContext
     Q_CLASSINFO("D-Bus Interface", HARUNE_APP_ID ".Console")
 
 public:
-    // `savePanel` writes the panel as shown to a PNG file; false when it could not.
+    // `savePanel` writes the panel as shown to a PNG file, false when it could not; `openWindow`
+    // as for RemoteConsole.
     ConsoleAdaptor(app::ConsoleController &console, const settings::Options &options,
-                   std::function<bool(const QString &path)> savePanel, QObject *parent = nullptr);
+                   std::function<bool(const QString &path)> savePanel, std::function<QString()> openWindow = {},
+                   QObject *parent = nullptr);
 
     // Puts the console on the session bus under ServiceName() and ObjectPath(). False, silently,
     // without a session bus or when another run holds the name; the program then runs without.

@@ -23,8 +23,9 @@ bool isDigits(const QString &text, int fewest, int most)
 
 } // namespace
 
-RemoteConsole::RemoteConsole(app::ConsoleController &console, const settings::Options &options)
-    : m_console(console), m_options(options)
+RemoteConsole::RemoteConsole(app::ConsoleController &console, const settings::Options &options,
+                             std::function<QString()> openWindow)
+    : m_console(console), m_options(options), m_openWindow(std::move(openWindow))
 {
 }
 
@@ -51,12 +52,19 @@ void RemoteConsole::perform(const Answer &answer, const std::function<ActionResu
         once(RemoteOutcome::refusal(result.message.isEmpty() ? whenNothingDone : result.message));
 }
 
-bool RemoteConsole::usable(ConsoleControl control) const
+// Why the control with `caption` cannot be used now, if it cannot: a window that keeps the
+// console from being clicked is open, or one of `controls` is disabled.
+std::optional<QString> RemoteConsole::refusal(std::initializer_list<ConsoleControl> controls, const QString &caption) const
 {
-    return m_console.isEnabled(control);
+    if (const QString window = m_openWindow ? m_openWindow() : QString(); !window.isEmpty())
+        return QStringLiteral("「%1」が開いているため「%2」を使えません。閉じてから操作して下さい。").arg(window, caption);
+    for (ConsoleControl control : controls) {
+        if (!m_console.isEnabled(control))
+            return unusable(caption);
+    }
+    return std::nullopt;
 }
 
-// Why a control cannot be used now, named by its caption.
 QString RemoteConsole::unusable(const QString &caption) const
 {
     if (m_console.displayCleared())
@@ -68,8 +76,8 @@ QString RemoteConsole::unusable(const QString &caption) const
 
 void RemoteConsole::setRoute(const QString &route, const QString &section, const Answer &answer)
 {
-    if (!usable(ConsoleControl::KeypadFrame))
-        return answer(RemoteOutcome::refusal(unusable(QStringLiteral("リセット"))));
+    if (const std::optional<QString> why = refusal({ConsoleControl::KeypadFrame}, QStringLiteral("リセット")))
+        return answer(RemoteOutcome::refusal(*why));
     if (!isDigits(route, 1, 5))
         return answer(RemoteOutcome::refusal(QStringLiteral("系統番号は1から5桁の数字です: 「%1」").arg(route)));
     if (!isDigits(section, 0, 3))
@@ -80,8 +88,8 @@ void RemoteConsole::setRoute(const QString &route, const QString &section, const
 
 void RemoteConsole::reset(const Answer &answer)
 {
-    if (!usable(ConsoleControl::KeypadFrame))
-        return answer(RemoteOutcome::refusal(unusable(QStringLiteral("リセット"))));
+    if (const std::optional<QString> why = refusal({ConsoleControl::KeypadFrame}, QStringLiteral("リセット")))
+        return answer(RemoteOutcome::refusal(*why));
     resetFromKeypad(answer);
 }
 
@@ -103,8 +111,8 @@ void RemoteConsole::step(app::StepDirection direction, const Answer &answer)
 {
     const bool back = direction == app::DataBack;
     const QString caption = back ? QStringLiteral("データ戻し") : QStringLiteral("データ送り");
-    if (!usable(back ? ConsoleControl::DataBack : ConsoleControl::DataForward))
-        return answer(RemoteOutcome::refusal(unusable(caption)));
+    if (const std::optional<QString> why = refusal({back ? ConsoleControl::DataBack : ConsoleControl::DataForward}, caption))
+        return answer(RemoteOutcome::refusal(*why));
     const QString atEnd = back ? QStringLiteral("最初の停留所です。「データ戻し」で戻れません。")
                                : QStringLiteral("最後の停留所です。「データ送り」で進めません。");
     perform(answer, [this, direction] { return m_console.step(direction); }, atEnd);
@@ -112,16 +120,16 @@ void RemoteConsole::step(app::StepDirection direction, const Answer &answer)
 
 void RemoteConsole::setLateNight(bool on, const Answer &answer)
 {
-    if (!usable(ConsoleControl::NightAndScroll))
-        return answer(RemoteOutcome::refusal(unusable(QStringLiteral("深夜料金"))));
+    if (const std::optional<QString> why = refusal({ConsoleControl::NightAndScroll}, QStringLiteral("深夜料金")))
+        return answer(RemoteOutcome::refusal(*why));
     const app::CheckValue value = on ? app::CheckValue::Checked : app::CheckValue::Unchecked;
     perform(answer, [this, value] { return m_console.setLateNight(value); });
 }
 
 void RemoteConsole::setDisplayClear(bool on, const Answer &answer)
 {
-    if (!usable(ConsoleControl::DisplayClear))
-        return answer(RemoteOutcome::refusal(unusable(QStringLiteral("表示消去"))));
+    if (const std::optional<QString> why = refusal({ConsoleControl::DisplayClear}, QStringLiteral("表示消去")))
+        return answer(RemoteOutcome::refusal(*why));
     perform(answer, [this, on] { return m_console.setDisplayClear(on); });
 }
 
@@ -132,28 +140,30 @@ void RemoteConsole::setBacklight(const QString &state, const Answer &answer)
     const std::optional<settings::Backlight> backlight = backlightNamed(state);
     if (!backlight)
         return answer(RemoteOutcome::refusal(QStringLiteral("バックライトは off, on1, on2 のどれかです: 「%1」").arg(state)));
+    if (const std::optional<QString> why = refusal({}, QStringLiteral("バックライト")))
+        return answer(RemoteOutcome::refusal(*why));
     answer(RemoteOutcome::ok());
     m_console.setBacklight(*backlight);
 }
 
 void RemoteConsole::tapeForward(const Answer &answer)
 {
-    if (!usable(ConsoleControl::TapeGroup) || !usable(ConsoleControl::TapeNext))
-        return answer(RemoteOutcome::refusal(unusable(QStringLiteral("送り"))));
+    if (const std::optional<QString> why = refusal({ConsoleControl::TapeGroup, ConsoleControl::TapeNext}, QStringLiteral("送り")))
+        return answer(RemoteOutcome::refusal(*why));
     perform(answer, [this] { return m_console.tapeNext(); });
 }
 
 void RemoteConsole::tapeBack(const Answer &answer)
 {
-    if (!usable(ConsoleControl::TapeGroup) || !usable(ConsoleControl::TapeBack))
-        return answer(RemoteOutcome::refusal(unusable(QStringLiteral("戻し"))));
+    if (const std::optional<QString> why = refusal({ConsoleControl::TapeGroup, ConsoleControl::TapeBack}, QStringLiteral("戻し")))
+        return answer(RemoteOutcome::refusal(*why));
     perform(answer, [this] { return m_console.tapeBack(); });
 }
 
 void RemoteConsole::tapeStop(const Answer &answer)
 {
-    if (!usable(ConsoleControl::TapeGroup) || !usable(ConsoleControl::TapeStop))
-        return answer(RemoteOutcome::refusal(unusable(QStringLiteral("■"))));
+    if (const std::optional<QString> why = refusal({ConsoleControl::TapeGroup, ConsoleControl::TapeStop}, QStringLiteral("■")))
+        return answer(RemoteOutcome::refusal(*why));
     perform(answer, [this] { return m_console.tapeStop(); });
 }
 

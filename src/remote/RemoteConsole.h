@@ -7,6 +7,7 @@
 #include <QString>
 
 #include <functional>
+#include <initializer_list>
 #include <optional>
 
 namespace app {
@@ -51,7 +52,11 @@ struct ConsoleState
 class RemoteConsole
 {
 public:
-    RemoteConsole(app::ConsoleController &console, const settings::Options &options);
+    // `openWindow` names a window open in front of the console that keeps its controls from
+    // being clicked (a message box, the options window), or is empty when there is none; the
+    // console's calls are refused meanwhile, as its clicks are.
+    RemoteConsole(app::ConsoleController &console, const settings::Options &options,
+                  std::function<QString()> openWindow = {});
 
     // The keypad: "系統", the route's digits, "区間", the section's digits, "リセット".
     void setRoute(const QString &route, const QString &section, const Answer &answer);
@@ -75,11 +80,12 @@ private:
     void perform(const Answer &answer, const std::function<app::ActionResult()> &action,
                  const QString &whenNothingDone = {});
     void resetFromKeypad(const Answer &answer);
-    bool usable(app::ConsoleControl control) const;
+    std::optional<QString> refusal(std::initializer_list<app::ConsoleControl> controls, const QString &caption) const;
     QString unusable(const QString &caption) const;
 
     app::ConsoleController &m_console;
     const settings::Options &m_options;
+    std::function<QString()> m_openWindow;
 };
 
 } // namespace remote

@@ -136,6 +136,10 @@ grep -q '最後の停留所です' <<<"$err" || fail "the refusal carries the pr
 send route 9 1
 [ "$status" = 1 ] || fail "a route without data exits 1, not $status"
 grep -q '指定した系統のデータがありません' <<<"$err" || fail "the refused route carries the program's message: $err"
+# Its message box now stands in front of the console, which takes no clicks, nor calls.
+send step
+[ "$status" = 1 ] || fail "a step while the message box is open exits 1, not $status"
+grep -q '「ハルネVer4」が開いているため「データ送り」を使えません' <<<"$err" || fail "the step says why: $err"
 expect_sent state
 [ "$out" = "$before" ] || fail "refused calls change nothing: $before -> $out"
 note "refused calls exit 1 with the program's message"

@@ -147,6 +147,12 @@ TEST_F(Remote, ACallIsAnsweredOnceAsSoonAsItsOutcomeIsKnownAndARefusalChangesNot
     EXPECT_EQ(cleared.stop, 0);
     EXPECT_EQ(cleared.fares, QList<int>(30, -1));
     EXPECT_EQ(cleared.backlight, QStringLiteral("on2"));
+
+    // A window in front of the console keeps it from being clicked, and from being called.
+    remote::RemoteConsole behindOptions(*console, options, [] { return QStringLiteral("オプション"); });
+    EXPECT_EQ(call([&](auto a) { behindOptions.setBacklight(QStringLiteral("off"), a); }),
+              QStringList{"refused 「オプション」が開いているため「バックライト」を使えません。閉じてから操作して下さい。"});
+    EXPECT_EQ(remote->state().backlight, QStringLiteral("on2"));
 }
 
 TEST_F(Remote, TheStopChangedSignalFiresOncePerStopShown)
