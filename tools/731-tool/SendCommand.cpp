@@ -5,9 +5,7 @@
 #include <QCoreApplication>
 #include <QDBusArgument>
 #include <QDBusConnection>
-#include <QDBusConnectionInterface>
 #include <QDBusMessage>
-#include <QDBusVariant>
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
