@@ -1,6 +1,7 @@
 #include "app/CommandLine.h"
 #include "app/DesktopIdentity.h"
 #include "app/Forms.h"
+#include "app/PanelScale.h"
 #include "app/TerminationSignals.h"
 #include "app/SingleInstance.h"
 #include "app/frmCtl.h"
@@ -41,6 +42,7 @@ int main(int argc, char **argv)
     services.sleeper = &sleeper;
     services.messages = &messages;
     services.quit = [] { QCoreApplication::exit(0); };
+    services.panelScaleFile = app::PanelScale::defaultPath();
 
     // One run per settings file: a second start brings the running console to the front.
     app::SingleInstance instance(settings::IniFileLocation::resolve(QCoreApplication::applicationFilePath()).writePath);
