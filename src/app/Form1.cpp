@@ -370,8 +370,8 @@ void Form1::contextMenuEvent(QContextMenuEvent *event)
 
 QMenu *Form1::showScaleMenu(QPoint globalPos)
 {
-    QWidget *shown = m_scaledView ? static_cast<QWidget *>(m_scaledView.get()) : this;
-    auto *menu = new QMenu(shown);
+    // Of no window: a choice made in it may close the window it was opened on.
+    auto *menu = new QMenu;
     menu->setObjectName(QStringLiteral("PanelScaleMenu"));
     menu->setAttribute(Qt::WA_DeleteOnClose);
     auto *sizes = new QActionGroup(menu);
@@ -425,7 +425,9 @@ void Form1::applyScale(const PanelScale &scale)
             return;
         const QPoint where = m_scaledView->fillsScreen() ? pos() : m_scaledView->frameGeometry().topLeft();
         ChimeiCtl->showMagnifiedIn(nullptr, QPoint(), 1);
-        m_scaledView.reset();
+        // Later: the view may be the one asking, from its own event handler.
+        m_scaledView->hide();
+        m_scaledView.release()->deleteLater();
         move(where);
         showOnScreen(true);
         return;
