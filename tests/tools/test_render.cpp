@@ -182,6 +182,18 @@ TEST(RenderRun, EveryStopAsItsOwnRenderFramesInOrderAndEnlarged)
     EXPECT_EQ(again.status, 1);
     EXPECT_EQ(again.err.trimmed(), out + QStringLiteral(": already holds pictures of a run (frame_000001.png); give an empty folder"));
 
+    // A full disk stops the run with the file it could not write; nothing half-written is left.
+    const QString full = dir.filePath(QStringLiteral("full"));
+    {
+        FileSizeLimit limit(1024);
+        const tooltest::ToolRun failed = run({"--all-stops", "--out-dir", full});
+        EXPECT_EQ(failed.status, 1);
+        EXPECT_EQ(failed.err.trimmed(), QStringLiteral("%1: cannot be written: %2")
+                                            .arg(QDir(full).filePath(QStringLiteral("stop_001.png")),
+                                                 base::AtomicFile::reasonFor(EFBIG)));
+    }
+    EXPECT_EQ(QDir(full).entryList(QDir::Files), QStringList());
+
     // Enlarged twice, dot for dot.
     const QString big = dir.filePath(QStringLiteral("big"));
     ASSERT_EQ(run({"--all-stops", "--out-dir", big, "--scale", "2"}).status, 0);
