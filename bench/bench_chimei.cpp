@@ -1,6 +1,7 @@
 // The stop-name display: how long laying out a name takes, and what a running scroll costs.
 #include "controls/ChimeiCtl_DX.h"
 #include "controls/PropertyBag.h"
+#include "support/CpuShare.h"
 
 #include <benchmark/benchmark.h>
 
@@ -50,55 +51,9 @@ void BM_SetChimei(benchmark::State &state)
 }
 BENCHMARK(BM_SetChimei)->ArgsProduct({{4, 8, 20, 40}, {0, 1}})->Unit(benchmark::kMicrosecond);
 
-// Counts the paints a widget receives, to show the scroll really draws while measured.
-class PaintCounter : public QObject
-{
-public:
-    int paints = 0;
-
-protected:
-    bool eventFilter(QObject *, QEvent *event) override
-    {
-        paints += event->type() == QEvent::Paint;
-        return false;
-    }
-};
-
-double cpuSeconds()
-{
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    const auto seconds = [](const timeval &t) { return t.tv_sec + t.tv_usec / 1e6; };
-    return seconds(usage.ru_utime) + seconds(usage.ru_stime);
-}
-
-struct Share
-{
-    double cpuPercent = 0;
-    double paintsPerSecond = 0;
-};
-
-// Measures the CPU the process spends while `run` goes on for `seconds`.
-template<typename Run>
-Share measure(QWidget &watched, double seconds, Run run)
-{
-    PaintCounter counter;
-    watched.installEventFilter(&counter);
-    const double cpuBefore = cpuSeconds();
-    const auto wallBefore = std::chrono::steady_clock::now();
-    run(seconds);
-    const double wall = std::chrono::duration<double>(std::chrono::steady_clock::now() - wallBefore).count();
-    const double cpu = cpuSeconds() - cpuBefore;
-    watched.removeEventFilter(&counter);
-    return {100.0 * cpu / wall, counter.paints / wall};
-}
-
-void settle()
-{
-    QEventLoop loop;
-    QTimer::singleShot(300, &loop, &QEventLoop::quit);
-    loop.exec();
-}
+using bench::measure;
+using bench::settle;
+using bench::Share;
 
 // The strip as a child window of the stage, painted from the laid-out name.
 class LiteralStrip : public QWidget
@@ -154,7 +109,7 @@ void literalLoop(LiteralStrip &strip, int speed, int startWait, double seconds)
 // stays below the loop, the moves drawn and the paints per second.
 void BM_ScrollCpuShare(benchmark::State &state)
 {
-    if (QGuiApplication::platformName() != QLatin1String("xcb")) {
+    if (!bench::onX11()) {
         state.SkipWithError("needs an X server: run with DISPLAY set and QT_QPA_PLATFORM=xcb "
                             "(for example under Xvfb)");
         return;
@@ -170,11 +125,7 @@ void BM_ScrollCpuShare(benchmark::State &state)
         settle();
         display.SetChimei(nameOfUnits(30));
         const int64_t movesBefore = display.movesDrawn();
-        const Share program = measure(display, seconds, [](double s) {
-            QEventLoop loop;
-            QTimer::singleShot(static_cast<int>(s * 1000), Qt::PreciseTimer, &loop, &QEventLoop::quit);
-            loop.exec();
-        });
+        const Share program = measure(display, seconds, bench::runEventLoop);
         const double moves = double(display.movesDrawn() - movesBefore) / seconds;
         const QImage strip = display.stripImage();
         display.hide();

@@ -35,6 +35,8 @@ struct AppServices
     // Where the settings file goes when the program's folder cannot be written; empty for the
     // user's configuration folder.
     QString settingsFallbackFolder;
+    // The file that keeps the panel's size from one run to the next; empty for none.
+    QString panelScaleFile;
     // The clock of the stop-name display's scroll; null for the real one.
     controls::ScrollClock *scrollClock = nullptr;
     // Plays a sound file on a channel (path, tag, wait, pause in ms).

@@ -3,6 +3,7 @@
 #include "app/Forms.h"
 #include "app/SettingsFile.h"
 #include "app/PanelLayout.h"
+#include "app/ScaledPanelView.h"
 #include "app/ScreenFit.h"
 #include "app/frmCtl.h"
 #include "controls/ChimeiCtl_DX.h"
@@ -16,9 +17,12 @@
 #include "settings/frmOption.h"
 
 #include <QApplication>
+#include <QActionGroup>
 #include <QCloseEvent>
+#include <QContextMenuEvent>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
@@ -72,7 +76,12 @@ Form1::Form1(Forms &forms)
     createDesignControls();
 }
 
-Form1::~Form1() = default;
+Form1::~Form1()
+{
+    // The stop-name display lets go of the view before the view goes.
+    if (m_scaledView)
+        ChimeiCtl->showMagnifiedIn(nullptr, QPoint(), 1);
+}
 
 void Form1::createDesignControls()
 {
@@ -352,6 +361,116 @@ void Form1::closeEvent(QCloseEvent *event)
 {
     // The program is closed from the console only.
     event->ignore();
+}
+
+void Form1::contextMenuEvent(QContextMenuEvent *event)
+{
+    showScaleMenu(event->globalPos());
+}
+
+QMenu *Form1::showScaleMenu(QPoint globalPos)
+{
+    // Of no window: a choice made in it may close the window it was opened on.
+    auto *menu = new QMenu;
+    menu->setObjectName(QStringLiteral("PanelScaleMenu"));
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    auto *sizes = new QActionGroup(menu);
+    for (int factor = PanelScale::MinFactor; factor <= PanelScale::MaxFactor; ++factor) {
+        const QString text = factor == 1 ? QStringLiteral("等倍 (1×)") : QStringLiteral("%1倍 (%1×)").arg(factor);
+        QAction *action = menu->addAction(text, this, [this, factor] {
+            chooseScale({factor, false, m_scale.screen});
+        });
+        action->setCheckable(true);
+        action->setChecked(!m_scale.fullScreen && m_scale.factor == factor);
+        sizes->addAction(action);
+    }
+    menu->addSeparator();
+    QMenu *screens = menu->addMenu(QStringLiteral("全画面表示"));
+    for (QScreen *screen : QGuiApplication::screens()) {
+        const QString name = screen->name();
+        const QSize size = screen->geometry().size();
+        QAction *action = screens->addAction(QStringLiteral("%1 (%2×%3)").arg(name).arg(size.width()).arg(size.height()),
+                                             this, [this, name] {
+                                                 chooseScale({m_scale.factor, true, name});
+                                             });
+        action->setCheckable(true);
+        action->setChecked(m_scale.fullScreen && m_scale.screen == name);
+        sizes->addAction(action);
+    }
+    menu->popup(globalPos);
+    return menu;
+}
+
+void Form1::restoreScale()
+{
+    const QString &file = m_forms.services().panelScaleFile;
+    if (!file.isEmpty())
+        applyScale(PanelScale::load(file));
+}
+
+void Form1::chooseScale(const PanelScale &scale)
+{
+    applyScale(scale);
+    const QString &file = m_forms.services().panelScaleFile;
+    if (!file.isEmpty() && !PanelScale::save(file, m_scale))
+        qWarning("%s: the panel's size cannot be kept", qPrintable(file));
+}
+
+void Form1::applyScale(const PanelScale &scale)
+{
+    m_scale = scale;
+    m_scale.factor = std::clamp(scale.factor, PanelScale::MinFactor, PanelScale::MaxFactor);
+    if (m_scale.isOriginal()) {
+        if (!m_scaledView)
+            return;
+        const QPoint where = m_scaledView->fillsScreen() ? pos() : m_scaledView->frameGeometry().topLeft();
+        ChimeiCtl->showMagnifiedIn(nullptr, QPoint(), 1);
+        // Later: the view may be the one asking, from its own event handler.
+        m_scaledView->hide();
+        m_scaledView.release()->deleteLater();
+        move(where);
+        showOnScreen(true);
+        return;
+    }
+    showOnScreen(false);
+    if (!m_scaledView) {
+        m_scaledView = std::make_unique<ScaledPanelView>(*this);
+        connect(m_scaledView.get(), &ScaledPanelView::menuRequested, this, &Form1::showScaleMenu);
+        connect(m_scaledView.get(), &ScaledPanelView::leaveFullScreenRequested, this,
+                [this] { chooseScale({m_scale.factor, false, m_scale.screen}); });
+        // The panel window goes where the view goes, so that the settings file keeps the place.
+        connect(m_scaledView.get(), &ScaledPanelView::movedTo, this, [this](QPoint topLeft) { move(topLeft); });
+    }
+    showEnlargedView();
+}
+
+void Form1::showEnlargedView()
+{
+    if (m_scale.fullScreen) {
+        QScreen *chosen = screen() ? screen() : QGuiApplication::primaryScreen();
+        for (QScreen *s : QGuiApplication::screens())
+            if (s->name() == m_scale.screen)
+                chosen = s;
+        m_scaledView->showFullScreenOn(*chosen);
+    } else {
+        m_scaledView->showEnlarged(m_scale.factor, pos());
+    }
+    const int f = m_scaledView->factor();
+    ChimeiCtl->showMagnifiedIn(m_scaledView.get(), m_scaledView->panelOrigin() + ChimeiCtl->pos() * f, f);
+}
+
+// Off the screen, the panel and its controls go on painting (for the view to copy) and count
+// as shown.
+void Form1::showOnScreen(bool onScreen)
+{
+    if (testAttribute(Qt::WA_DontShowOnScreen) != onScreen)
+        return;
+    const bool shown = isVisible();
+    if (shown)
+        hide();
+    setAttribute(Qt::WA_DontShowOnScreen, !onScreen);
+    if (shown)
+        show();
 }
 
 } // namespace app

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/PanelDrag.h"
+#include "app/PanelScale.h"
 #include "app/PanelView.h"
 #include "base/ControlArray.h"
 #include "app/WindowPlacement.h"
@@ -10,8 +11,10 @@
 #include <QWidget>
 #include <array>
 #include <cstdint>
+#include <memory>
 
 class QLabel;
+class QMenu;
 class QTimer;
 
 namespace controls {
@@ -26,6 +29,7 @@ struct FormInfo;
 namespace app {
 
 class Forms;
+class ScaledPanelView;
 
 // The panel: the simulated fare display unit. A frameless window with a rounded outline, its
 // face a picture, the stop-name display at the top and thirty fare cells in three rows of ten.
@@ -78,12 +82,27 @@ public:
     void Degit_DblClick(int index);
     void Timer1_Timer();
 
+    // How large the panel is shown. At 1× in a window the panel is this window, exactly as the
+    // original shows it; otherwise this window stays off the screen and a ScaledPanelView shows
+    // its picture enlarged.
+    const PanelScale &scale() const { return m_scale; }
+    void applyScale(const PanelScale &scale);
+    // The user's choice: applied, and kept in the file of AppServices::panelScaleFile.
+    void chooseScale(const PanelScale &scale);
+    // The scale kept from the last run; before the panel is first shown.
+    void restoreScale();
+    // The enlarged panel; null at 1× in a window.
+    ScaledPanelView *scaledView() const { return m_scaledView.get(); }
+    // The panel's menu of sizes, at a point of the screen.
+    QMenu *showScaleMenu(QPoint globalPos);
+
 protected:
     void paintEvent(QPaintEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
+    void contextMenuEvent(QContextMenuEvent *event) override;
 
 private:
     void createDesignControls();
@@ -91,11 +110,15 @@ private:
     controls::M_Degit *cellOrHidden(int cell) const;
     void applyRoundedOutline();
     void moveToScreenOrigin();
+    void showOnScreen(bool onScreen);
+    void showEnlargedView();
 
     Forms &m_forms;
     QPixmap m_picture;
     PanelDrag m_drag;
     WindowPlacement m_placement;
+    PanelScale m_scale;
+    std::unique_ptr<ScaledPanelView> m_scaledView;
 };
 
 } // namespace app

@@ -50,6 +50,7 @@ void Forms::start()
 {
     Form1 &form = panel();
     form.Form_Load();
+    form.restoreScale();
     form.show();
 }
 

@@ -2,6 +2,7 @@
 #include "app/DesktopIdentity.h"
 #include "app/Form1.h"
 #include "app/Forms.h"
+#include "app/PanelScale.h"
 #include "app/TerminationSignals.h"
 #include "app/SingleInstance.h"
 #include "app/frmCtl.h"
@@ -43,6 +44,7 @@ int main(int argc, char **argv)
     services.sleeper = &sleeper;
     services.messages = &messages;
     services.quit = [] { QCoreApplication::exit(0); };
+    services.panelScaleFile = app::PanelScale::defaultPath();
 
     // One run per settings file: a second start brings the running console to the front.
     app::SingleInstance instance(settings::IniFileLocation::resolve(QCoreApplication::applicationFilePath()).writePath);

@@ -297,24 +297,32 @@ void ChimeiCtl_DX::advanceScroll()
 void ChimeiCtl_DX::drawMove()
 {
     ++m_movesDrawn;
-    if (!m_x11) {
-        repaint(stageInside());
-        return;
-    }
     const int b = borderWidth();
-    m_x11->draw(m_strip.image(), QPoint(b + m_stripLeft, b - 1), stageInside(),
-                base::toQColor(m_properties.BackColor).rgb());
+    if (!m_x11 || !m_x11->draw(m_strip.image(), QPoint(b + m_stripLeft, b - 1), stageInside(),
+                               base::toQColor(m_properties.BackColor).rgb()))
+        repaint(stageInside());
 }
 
-// Once, with the first scroll that runs while the display is shown.
+// Once, with the first scroll that runs while the display is shown (and again after the window
+// it is seen in changed).
 void ChimeiCtl_DX::useX11Stage()
 {
     if (m_x11Tried || !isVisible())
         return;
     m_x11Tried = true;
-    m_x11 = ChimeiX11Stage::create(*this);
-    if (m_x11 && window()->windowHandle())
-        window()->windowHandle()->installEventFilter(this);
+    m_x11 = ChimeiX11Stage::create(*this, m_seenIn);
+    QWidget *seen = m_seenIn.view ? m_seenIn.view->window() : window();
+    if (m_x11 && seen->windowHandle())
+        seen->windowHandle()->installEventFilter(this);
+}
+
+void ChimeiCtl_DX::showMagnifiedIn(QWidget *view, QPoint origin, int factor)
+{
+    m_seenIn = {view, origin, factor};
+    m_x11.reset();
+    m_x11Tried = false;
+    if (m_scroll.isRunning())
+        useX11Stage();
 }
 
 // The window's backing store has not seen the moves the X server drew: where the window is

@@ -86,6 +86,10 @@ public:
     // move; the frame timer calls it, and hosts or tests that drive the clock themselves may
     // call it too.
     void advanceScroll();
+    // The display's window is shown enlarged by `factor` in `view`, the display's top left corner
+    // at `origin` there: the scroll's moves are drawn there. A null view: in its own window.
+    void showMagnifiedIn(QWidget *view, QPoint origin, int factor);
+
     // The clock time the frame timer is set for while a scroll runs.
     int64_t nextFrameMs() const { return m_nextFrameMs; }
     // Moves of the scroll drawn so far; for measurements.
@@ -139,6 +143,7 @@ private:
     QTimer m_frameTimer;
     QString m_shownName;
     std::unique_ptr<ChimeiX11Stage> m_x11; // null: moves are repainted through Qt
+    ChimeiX11Stage::Magnification m_seenIn;
     bool m_x11Tried = false;
 };
 

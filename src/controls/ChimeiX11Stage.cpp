@@ -1,5 +1,7 @@
 #include "controls/ChimeiX11Stage.h"
 
+#include "base/Magnify.h"
+
 #include <QGuiApplication>
 #include <QRegion>
 #include <QWidget>
@@ -69,18 +71,20 @@ bool thirtyTwoBitPixels(xcb_connection_t *c, uint8_t depth)
 
 } // namespace
 
-// The X window the display lies in: its top-level window's, which Qt has made native anyway.
-static xcb_window_t windowOf(const QWidget &display)
+// The X window of a widget's top-level window, which Qt has made native anyway.
+static xcb_window_t windowOf(const QWidget &widget)
 {
-    return static_cast<xcb_window_t>(display.window()->internalWinId());
+    return static_cast<xcb_window_t>(widget.window()->internalWinId());
 }
 
-std::unique_ptr<ChimeiX11Stage> ChimeiX11Stage::create(QWidget &display)
+std::unique_ptr<ChimeiX11Stage> ChimeiX11Stage::create(QWidget &display, const Magnification &seenIn)
 {
     auto *x11 = qApp ? qApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
-    if (!x11 || !x11->connection() || !display.isVisible() || display.devicePixelRatioF() != 1.0)
+    const QWidget &seen = seenIn.view ? *seenIn.view : display;
+    if (!x11 || !x11->connection() || !display.isVisible() || !seen.isVisible() || seen.devicePixelRatioF() != 1.0
+        || seenIn.factor < 1)
         return nullptr;
-    const xcb_window_t window = windowOf(display);
+    const xcb_window_t window = windowOf(seen);
     if (!window)
         return nullptr;
     auto server = std::make_unique<Server>();
@@ -92,7 +96,7 @@ std::unique_ptr<ChimeiX11Stage> ChimeiX11Stage::create(QWidget &display)
     // No exposure events: the source of every copy is a pixmap, always complete.
     const uint32_t values[] = {0};
     xcb_create_gc(server->connection, server->gc, window, XCB_GC_GRAPHICS_EXPOSURES, values);
-    return std::unique_ptr<ChimeiX11Stage>(new ChimeiX11Stage(display, std::move(server)));
+    return std::unique_ptr<ChimeiX11Stage>(new ChimeiX11Stage(display, seenIn, std::move(server)));
 }
 
 ChimeiX11Stage::~ChimeiX11Stage()
@@ -109,8 +113,22 @@ uint32_t ChimeiX11Stage::pixel(QRgb colour) const
     return (colour & 0xffffff) | (m_server->depth == 32 ? 0xff000000u : 0u);
 }
 
-void ChimeiX11Stage::sendStrip(const QImage &strip)
+QWidget &ChimeiX11Stage::seenWindow() const
 {
+    return *(m_seenIn.view ? m_seenIn.view : &m_display)->window();
+}
+
+QPoint ChimeiX11Stage::displayOrigin() const
+{
+    if (m_seenIn.view)
+        return m_seenIn.view->mapTo(m_seenIn.view->window(), m_seenIn.origin);
+    return m_display.mapTo(m_display.window(), QPoint(0, 0));
+}
+
+void ChimeiX11Stage::sendStrip(const QImage &original)
+{
+    // Enlarged once per name, so that each move stays one copy on the server.
+    const QImage strip = m_seenIn.factor > 1 ? base::magnified(original, m_seenIn.factor) : original;
     xcb_connection_t *c = m_server->connection;
     if (m_server->pixmap && m_pixmapSize != strip.size()) {
         xcb_free_pixmap(c, m_server->pixmap);
@@ -118,7 +136,7 @@ void ChimeiX11Stage::sendStrip(const QImage &strip)
     }
     if (!m_server->pixmap) {
         m_server->pixmap = xcb_generate_id(c);
-        xcb_create_pixmap(c, m_server->depth, m_server->pixmap, windowOf(m_display),
+        xcb_create_pixmap(c, m_server->depth, m_server->pixmap, windowOf(seenWindow()),
                           uint16_t(strip.width()), uint16_t(strip.height()));
         m_pixmapSize = strip.size();
     }
@@ -135,17 +153,23 @@ void ChimeiX11Stage::sendStrip(const QImage &strip)
     m_stripSent = true;
 }
 
-void ChimeiX11Stage::draw(const QImage &strip, QPoint stripOrigin, const QRect &area, QRgb background)
+bool ChimeiX11Stage::draw(const QImage &strip, QPoint stripOrigin, const QRect &displayArea, QRgb background)
 {
-    if (!m_display.isVisible() || area.isEmpty() || !windowOf(m_display))
-        return;
+    QWidget &seen = seenWindow();
+    if (std::max(strip.width(), strip.height()) > MaxPixmapSide / m_seenIn.factor)
+        return false;
+    if (!m_display.isVisible() || !seen.isVisible() || displayArea.isEmpty() || !windowOf(seen))
+        return true;
     if (!m_stripSent)
         sendStrip(strip);
     xcb_connection_t *c = m_server->connection;
-    const xcb_window_t window = windowOf(m_display);
-    // Display pixels to window pixels.
-    const QPoint offset = m_display.mapTo(m_display.window(), QPoint(0, 0));
-    const QRect onStage = QRect(stripOrigin, strip.size()).intersected(area);
+    const xcb_window_t window = windowOf(seen);
+    // Display pixels to window pixels: enlarged, then placed.
+    const int f = m_seenIn.factor;
+    const QPoint offset = displayOrigin();
+    const QRect area(displayArea.topLeft() * f, displayArea.size() * f);
+    stripOrigin *= f;
+    const QRect onStage = QRect(stripOrigin, strip.size() * f).intersected(area);
     if (!onStage.isEmpty()) {
         const QPoint from = onStage.topLeft() - stripOrigin;
         const QPoint to = onStage.topLeft() + offset;
@@ -162,10 +186,11 @@ void ChimeiX11Stage::draw(const QImage &strip, QPoint stripOrigin, const QRect &
         }
     }
     xcb_flush(c);
+    return true;
 }
 
-ChimeiX11Stage::ChimeiX11Stage(QWidget &display, std::unique_ptr<Server> server)
-    : m_display(display), m_server(std::move(server))
+ChimeiX11Stage::ChimeiX11Stage(QWidget &display, const Magnification &seenIn, std::unique_ptr<Server> server)
+    : m_display(display), m_seenIn(seenIn), m_server(std::move(server))
 {
 }
 
@@ -175,14 +200,17 @@ struct ChimeiX11Stage::Server
 {
 };
 
-std::unique_ptr<ChimeiX11Stage> ChimeiX11Stage::create(QWidget &)
+std::unique_ptr<ChimeiX11Stage> ChimeiX11Stage::create(QWidget &, const Magnification &)
 {
     return nullptr;
 }
 
 ChimeiX11Stage::~ChimeiX11Stage() = default;
 
-void ChimeiX11Stage::draw(const QImage &, QPoint, const QRect &, QRgb) {}
+bool ChimeiX11Stage::draw(const QImage &, QPoint, const QRect &, QRgb)
+{
+    return false;
+}
 
 #endif
 

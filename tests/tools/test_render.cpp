@@ -1,11 +1,13 @@
 // The panel drawn by the tool against the panel of the program driven on its console.
 #include "../app/AppFixture.h"
+#include "../fare/FareFiles.h"
 #include "../support/FileSizeLimit.h"
 #include "731-tool/CommandTable.h"
 #include "731-tool/PanelRenderer.h"
 #include "731-tool/RenderCommand.h"
 #include "ToolRun.h"
 #include "base/AtomicFile.h"
+#include "fare/RoutePath.h"
 #include "settings/Options.h"
 #include "settings/mdlIniIoEx.h"
 
@@ -131,4 +133,76 @@ TEST(Render, AFullDiskFailsLoudlyAndKeepsTheOldPicture)
               QStringLiteral("%1: cannot be written: %2").arg(out, base::AtomicFile::reasonFor(EFBIG)));
     EXPECT_EQ(tooltest::ReadAll(out), old);
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("panel.png")});
+}
+
+TEST(RenderRun, EveryStopAsItsOwnRenderFramesInOrderAndEnlarged)
+{
+    QTemporaryDir dir;
+    std::vector<fare::Hy3Record> records = faretest::Stops(3);
+    records[1].Name = base::Cp932::fromUnicode(QStringLiteral("市立総合医療センター前")); // scrolls
+    ASSERT_TRUE(faretest::WriteBytes(fare::FareFilePath(dir.path(), QStringLiteral("12")), faretest::Encode(records)));
+    const QString out = dir.filePath(QStringLiteral("run"));
+    tool::CommandTable table;
+    tool::AddRenderCommand(table);
+    const auto run = [&](QStringList extra) {
+        std::ostringstream stdOut, stdErr;
+        tool::ToolIo io{stdOut, stdErr};
+        const QStringList args = QStringList{QStringLiteral("render"), QStringLiteral("--fare-dir"), dir.path(),
+                                             QStringLiteral("--route"), QStringLiteral("12")}
+                                 + extra;
+        return tooltest::ToolRun{table.run(args, io), QString::fromStdString(stdOut.str()),
+                                 QString::fromStdString(stdErr.str())};
+    };
+    const tooltest::ToolRun written = run({"--all-stops", "--out-dir", out, "--scroll-fps", "2", "--seconds-per-stop", "1"});
+    ASSERT_EQ(written.status, 0) << written.err.toStdString();
+    EXPECT_EQ(written.out.trimmed(), out + QStringLiteral(": 3 stop pictures, 6 frames (2 a stop at 2 a second)"));
+    EXPECT_EQ(QDir(out).entryList(QDir::Files).size(), 9);
+
+    PanelScene scene;
+    scene.fareDir = dir.path();
+    scene.route = QStringLiteral("12");
+    const auto single = [&](int stop, int scrollMs) {
+        scene.stop = stop;
+        scene.scrollMs = scrollMs;
+        return RenderPanel(scene).image;
+    };
+    const auto picture = [&](const QString &name) { return QImage(QDir(out).filePath(name)); };
+    for (int stop = 1; stop <= 3; ++stop) {
+        const QImage alone = single(stop, 0);
+        EXPECT_EQ(differingPixels(picture(QStringLiteral("stop_%1.png").arg(stop, 3, 10, QLatin1Char('0'))), alone), 0) << stop;
+        EXPECT_EQ(differingPixels(picture(QStringLiteral("frame_%1.png").arg(2 * stop - 1, 6, 10, QLatin1Char('0'))), alone), 0) << stop;
+    }
+    // The second frame of the scrolling stop, half a second after it was shown.
+    const QImage halfSecond = single(2, 500);
+    EXPECT_GT(differingPixels(halfSecond, single(2, 0)), 0);
+    EXPECT_EQ(differingPixels(picture(QStringLiteral("frame_000004.png")), halfSecond), 0);
+
+    // A folder that holds an earlier run is not written into.
+    const tooltest::ToolRun again = run({"--all-stops", "--out-dir", out});
+    EXPECT_EQ(again.status, 1);
+    EXPECT_EQ(again.err.trimmed(), out + QStringLiteral(": already holds pictures of a run (frame_000001.png); give an empty folder"));
+
+    // A full disk stops the run with the file it could not write; nothing half-written is left.
+    const QString full = dir.filePath(QStringLiteral("full"));
+    {
+        FileSizeLimit limit(1024);
+        const tooltest::ToolRun failed = run({"--all-stops", "--out-dir", full});
+        EXPECT_EQ(failed.status, 1);
+        EXPECT_EQ(failed.err.trimmed(), QStringLiteral("%1: cannot be written: %2")
+                                            .arg(QDir(full).filePath(QStringLiteral("stop_001.png")),
+                                                 base::AtomicFile::reasonFor(EFBIG)));
+    }
+    EXPECT_EQ(QDir(full).entryList(QDir::Files), QStringList());
+
+    // Enlarged twice, dot for dot.
+    const QString big = dir.filePath(QStringLiteral("big"));
+    ASSERT_EQ(run({"--all-stops", "--out-dir", big, "--scale", "2"}).status, 0);
+    const QImage small = picture(QStringLiteral("stop_002.png"));
+    const QImage enlarged(QDir(big).filePath(QStringLiteral("stop_002.png")));
+    ASSERT_EQ(enlarged.size(), QSize(1284, 628));
+    int differing = 0;
+    for (int y = 0; y < enlarged.height(); ++y)
+        for (int x = 0; x < enlarged.width(); ++x)
+            differing += enlarged.pixel(x, y) != small.pixel(x / 2, y / 2);
+    EXPECT_EQ(differing, 0);
 }
