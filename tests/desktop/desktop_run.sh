@@ -34,7 +34,14 @@ trap cleanup EXIT
 
 fail() {
   echo "FAIL: $*"
-  [ -f "$work/program.log" ] && sed 's/^/  program: /' "$work/program.log"
+  if [ -n "${DISPLAY:-}" ]; then
+    xprop -root _NET_SUPPORTING_WM_CHECK >/dev/null 2>&1 && echo "  display $DISPLAY answers" || echo "  display $DISPLAY does not answer"
+    ls -l /tmp/.X11-unix/ /tmp/.X*-lock 2>&1 | sed 's/^/  sockets: /'
+  fi
+  local log
+  for log in program xvfb openbox; do
+    [ -s "$work/$log.log" ] && sed "s/^/  $log: /" "$work/$log.log"
+  done
   exit 1
 }
 
