@@ -3,12 +3,14 @@
 #include "app/Forms.h"
 #include "app/TerminationSignals.h"
 #include "app/SingleInstance.h"
+#include "app/Form1.h"
 #include "app/frmCtl.h"
 #include "base/Clock.h"
 #include "audio/MediaControl.h"
 #include "audio/MixerPcmSink.h"
 #include "app/SpeechComponent.h"
 #include "base/ProgramInfo.h"
+#include "ui/FirstPaintExit.h"
 #include "ui/JapaneseQt.h"
 #include "ui/MessagePresenter.h"
 #include "settings/IniFileLocation.h"
@@ -62,6 +64,7 @@ int main(int argc, char **argv)
 
     app::Forms forms(services);
     forms.start();
+    ui::exitAfterFirstPaintIfAsked(forms.panel());
     // From here on Ctrl+C, SIGTERM and SIGHUP end the program as a confirmed close does, without
     // the question.
     app::TerminationSignals termination;
