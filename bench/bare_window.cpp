@@ -1,7 +1,7 @@
 // The yardstick of the program's start-up: a bare Qt program that shows one frameless window of
 // the panel's size (642 x 314) and paints it grey. Run with HARUNE_EXIT_AFTER_FIRST_PAINT set, it
 // ends after its first paint, as the program does (bench/startup.sh times both).
-#include "ui/FirstPaintExit.h"
+#include "ui/FirstPaint.h"
 
 #include <QApplication>
 #include <QPainter>

@@ -9,8 +9,9 @@
 #include "audio/MediaControl.h"
 #include "audio/MixerPcmSink.h"
 #include "app/SpeechComponent.h"
+#include "app/SpeechPreload.h"
 #include "base/ProgramInfo.h"
-#include "ui/FirstPaintExit.h"
+#include "ui/FirstPaint.h"
 #include "ui/JapaneseQt.h"
 #include "ui/MessagePresenter.h"
 #include "settings/IniFileLocation.h"
@@ -50,20 +51,26 @@ int main(int argc, char **argv)
         return *handedOver;
 
     // One media control for the whole run; the four sound channels live in it.
-    audio::MediaControl mediaControl;
+    // Its soundfont is loaded once the panel has first been painted.
+    audio::MediaControl::Options mediaOptions;
+    mediaOptions.preloadSoundFont = false;
+    audio::MediaControl mediaControl(nullptr, mediaOptions);
     sound::mdlSndAPI sounds(mediaControl, base::executableBaseName(), [&sleeper](int ms) { sleeper.sleepMs(ms); });
     services.playSound = [&sounds](const QString &path, const QString &tag, bool wait, int pauseMs) {
         sounds.PlaySoundFile(path, tag, wait ? -1 : 0, static_cast<qint16>(pauseMs));
     };
     services.closeSounds = [&sounds] { sounds.CloseAllSounds(); };
-    // The announcements speak into the same mixer.
+    // The announcements speak into the same mixer. The voice loads while the windows are built;
+    // the console's load takes it.
     audio::MixerPcmSink voice(mediaControl.mixer());
-    services.createSpeech = [&voice]() -> std::unique_ptr<speech::TextToSpeech> {
+    app::SpeechPreload speechLoading([&voice]() -> std::unique_ptr<speech::TextToSpeech> {
         return app::createSpeechComponent(voice);
-    };
+    });
+    services.createSpeech = [&speechLoading] { return speechLoading.take(); };
 
     app::Forms forms(services);
     forms.start();
+    ui::runAfterFirstPaint(forms.panel(), [&mediaControl] { mediaControl.midiRenderer().preload(); });
     ui::exitAfterFirstPaintIfAsked(forms.panel());
     // From here on Ctrl+C, SIGTERM and SIGHUP end the program as a confirmed close does, without
     // the question.
