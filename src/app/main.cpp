@@ -6,7 +6,9 @@
 #include "app/Form1.h"
 #include "app/frmCtl.h"
 #include "base/Clock.h"
+#include "audio/BackgroundStartedDevice.h"
 #include "audio/MediaControl.h"
+#include "audio/SdlAudioDevice.h"
 #include "audio/MixerPcmSink.h"
 #include "app/SpeechComponent.h"
 #include "app/SpeechPreload.h"
@@ -51,10 +53,12 @@ int main(int argc, char **argv)
         return *handedOver;
 
     // One media control for the whole run; the four sound channels live in it.
-    // Its soundfont is loaded once the panel has first been painted.
+    // The sound card opens on a thread of its own, the soundfont is loaded once the panel has
+    // first been painted: neither holds up the windows.
     audio::MediaControl::Options mediaOptions;
     mediaOptions.preloadSoundFont = false;
-    audio::MediaControl mediaControl(nullptr, mediaOptions);
+    audio::MediaControl mediaControl(
+        std::make_unique<audio::BackgroundStartedDevice>(std::make_unique<audio::SdlAudioDevice>()), mediaOptions);
     sound::mdlSndAPI sounds(mediaControl, base::executableBaseName(), [&sleeper](int ms) { sleeper.sleepMs(ms); });
     services.playSound = [&sounds](const QString &path, const QString &tag, bool wait, int pauseMs) {
         sounds.PlaySoundFile(path, tag, wait ? -1 : 0, static_cast<qint16>(pauseMs));
