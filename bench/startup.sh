@@ -9,6 +9,10 @@
 # (an in-process benchmark could not see the loader). Both are timed in one hyperfine call, and
 # the medians and their ratio are printed.
 set -eu
+# A session bus as a desktop has one: without it every start would spawn dbus-launch.
+if [ -z "${DBUS_SESSION_BUS_ADDRESS:-}" ] && command -v dbus-run-session >/dev/null; then
+  exec dbus-run-session -- "$0" "$@"
+fi
 build=${1:-build}
 runs=${2:-30}
 : "${DISPLAY:?needs an X server in DISPLAY}"
