@@ -12,6 +12,8 @@
 #include "audio/MidiRenderer.h"
 #include "sound/mdlSndAPI.h"
 
+#include "FirstAudibleSample.h"
+
 #include <benchmark/benchmark.h>
 
 #include <QFile>
@@ -93,50 +95,6 @@ QByteArray melodyMidi()
     return b + track;
 }
 
-// Notes the moment the device callback first receives an audible sample after arm().
-class FirstSample
-{
-public:
-    explicit FirstSample(audio::Mixer &mixer) : m_mixer(mixer)
-    {
-        mixer.setMixObserver([this](const float *mixed, int frames) {
-            for (int i = 0; i < frames * 2; ++i) {
-                if (std::abs(mixed[i]) > audio::AudioFormat::SilenceLevel) {
-                    std::lock_guard lock(m_mutex);
-                    if (m_armed && !m_heard) {
-                        m_heard = Clock::now();
-                        m_changed.notify_all();
-                    }
-                    return;
-                }
-            }
-        });
-    }
-    ~FirstSample() { m_mixer.setMixObserver({}); }
-
-    void arm()
-    {
-        std::lock_guard lock(m_mutex);
-        m_armed = true;
-        m_heard.reset();
-    }
-
-    Clock::time_point wait()
-    {
-        std::unique_lock lock(m_mutex);
-        m_changed.wait(lock, [this] { return m_heard.has_value(); });
-        m_armed = false;
-        return *m_heard;
-    }
-
-private:
-    audio::Mixer &m_mixer;
-    std::mutex m_mutex;
-    std::condition_variable m_changed;
-    bool m_armed = false;
-    std::optional<Clock::time_point> m_heard;
-};
-
 // Sleeps a random part of the dummy driver's 11 ms period.
 class RandomPhase
 {
@@ -165,7 +123,7 @@ void timeToFirstSample(benchmark::State &state, const char *name, const QByteArr
     audio::MediaControl mci;
     mci.midiRenderer().waitUntilReady(); // the program loads it at start, long before a sound
     sound::mdlSndAPI snd(mci, QStringLiteral("731"));
-    FirstSample probe(mci.mixer());
+    FirstAudibleSample probe(mci.mixer());
     RandomPhase phase;
     double callMs = 0;
     double worstCallMs = 0;

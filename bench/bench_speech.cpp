@@ -8,6 +8,8 @@
 #include "speech/SpeechReader.h"
 #include "speech/SpeechVoice.h"
 
+#include "FirstAudibleSample.h"
+
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
@@ -84,49 +86,6 @@ void waitIdle(const speech::SpeechVoice &voice)
         std::this_thread::yield();
 }
 
-// Notes the moment the device callback first receives an audible sample after arm().
-class FirstAudible
-{
-public:
-    explicit FirstAudible(audio::Mixer &mixer) : m_mixer(mixer)
-    {
-        mixer.setMixObserver([this](const float *mixed, int frames) {
-            for (int i = 0; i < frames * 2; ++i) {
-                if (std::abs(mixed[i]) > audio::AudioFormat::SilenceLevel) {
-                    std::lock_guard lock(m_mutex);
-                    if (m_armed && !m_heard) {
-                        m_heard = Clock::now();
-                        m_changed.notify_all();
-                    }
-                    return;
-                }
-            }
-        });
-    }
-    ~FirstAudible() { m_mixer.setMixObserver({}); }
-
-    void arm()
-    {
-        std::lock_guard lock(m_mutex);
-        m_armed = true;
-        m_heard.reset();
-    }
-    Clock::time_point wait()
-    {
-        std::unique_lock lock(m_mutex);
-        m_changed.wait(lock, [this] { return m_heard.has_value(); });
-        m_armed = false;
-        return *m_heard;
-    }
-
-private:
-    audio::Mixer &m_mixer;
-    std::mutex m_mutex;
-    std::condition_variable m_changed;
-    bool m_armed = false;
-    std::optional<Clock::time_point> m_heard;
-};
-
 double percentile(std::vector<double> v, double p)
 {
     if (v.empty())
@@ -147,7 +106,7 @@ void BM_SpeakToFirstSample(benchmark::State &state)
         state.SkipWithError("no speech component");
         return;
     }
-    FirstAudible probe(mci.mixer());
+    FirstAudibleSample probe(mci.mixer());
     // The console is up for a while before its first "送り"; the first request is reported on
     // its own as well.
     std::this_thread::sleep_for(std::chrono::milliseconds(300));

@@ -102,9 +102,11 @@ ActionResult ConsoleController::setRoute(EntryFrameKind frame)
     return ActionResult::ok();
 }
 
-// "系統選別中" on the stop-name display, without "次は".
+// "系統選別中" on the stop-name display, without "次は". From here until the new route's first
+// stop the panel shows no stop, also when the route set again starts where the panel stood.
 void ConsoleController::showSelectingMessage()
 {
+    noteShownRow(0);
     m_SavedTsugiwaMode = panel().tsugiwaMode();
     panel().setTsugiwaMode(0);
     panel().SetChimei(QStringLiteral("系統選別中"));

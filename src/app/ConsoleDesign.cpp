@@ -56,6 +56,14 @@ void showAllDigits(QListWidget *list)
     }
 }
 
+// What a screen reader calls the digit list for 10^power: the leftmost list is the highest place.
+QString placeName(int power)
+{
+    static const QString names[] = {QStringLiteral("一の位"), QStringLiteral("十の位"), QStringLiteral("百の位"),
+                                    QStringLiteral("千の位"), QStringLiteral("万の位")};
+    return names[power];
+}
+
 } // namespace
 
 void ConsoleDesign::createControls(QWidget *console)
@@ -120,6 +128,8 @@ void ConsoleDesign::createDigitListFrame()
     auto *frame = new EntryFrame(DigitListFrame, m_console);
     frame->setGeometry(EntryFrameRect);
     Frame1[DigitListFrame] = frame;
+    // The frames have no caption; their names say which way of entry is on top.
+    frame->setAccessibleName(QStringLiteral("桁リストで系統入力"));
 
     makeLabel(frame, QStringLiteral("系　統"), QRect(6, 6, 85, 16), Qt::AlignCenter);
     makeLabel(frame, QStringLiteral("区間"), QRect(95, 6, 51, 16), Qt::AlignCenter);
@@ -134,10 +144,14 @@ void ConsoleDesign::createDigitListFrame()
         showAllDigits(list);
         return list;
     };
-    for (int j = 0; j < RouteDigitLists; ++j)
+    for (int j = 0; j < RouteDigitLists; ++j) {
         List2[j] = makeList(QStringLiteral("List2_%1").arg(j), 6 + 17 * j);
-    for (int j = 0; j < SectionDigitLists; ++j)
+        List2[j]->setAccessibleName(QStringLiteral("系統 ") + placeName(RouteDigitLists - 1 - j));
+    }
+    for (int j = 0; j < SectionDigitLists; ++j) {
         List3[j] = makeList(QStringLiteral("List3_%1").arg(j), 95 + 17 * j);
+        List3[j]->setAccessibleName(QStringLiteral("区間 ") + placeName(SectionDigitLists - 1 - j));
+    }
 
     makeLabel(frame, QStringLiteral("系統設定"), QRect(6, 136, 52, 22));
     Command1[DigitListFrame] = makeButton(frame, QStringLiteral("リセット"), QStringLiteral("Command1_0"), QRect(58, 134, 88, 26));
@@ -148,6 +162,7 @@ void ConsoleDesign::createKeypadFrame()
     auto *frame = new EntryFrame(KeypadFrame, m_console);
     frame->setGeometry(EntryFrameRect);
     Frame1[KeypadFrame] = frame;
+    frame->setAccessibleName(QStringLiteral("テンキーで系統入力"));
 
     // The display: route digits, a dash, section digits.
     auto display = [&](const QString &name, const QRect &r) {
@@ -170,6 +185,9 @@ void ConsoleDesign::createKeypadFrame()
     Label2[1] = makeLabel(frame, QStringLiteral("-"), QRect(78, 8, 12, 22), Qt::AlignCenter);
     Label2[1]->setObjectName(QStringLiteral("Label2_1"));
     Label2[2] = display(QStringLiteral("Label2_2"), QRect(90, 8, 54, 22));
+    // A screen reader speaks the digits keyed in, then what they are.
+    Label2[0]->setAccessibleDescription(QStringLiteral("入力した系統"));
+    Label2[2]->setAccessibleDescription(QStringLiteral("入力した区間"));
 
     // Keys in three rows of four: 7 8 9 系統 / 4 5 6 区間 / 1 2 3 0.
     const KeypadKey grid[3][4] = {{Key7, Key8, Key9, KeyRoute}, {Key4, Key5, Key6, KeySection}, {Key1, Key2, Key3, Key0}};
@@ -198,11 +216,14 @@ void ConsoleDesign::createSteppingControls()
 
     Frame6 = new QGroupBox(m_console);
     Frame6->setObjectName(QStringLiteral("Frame6"));
+    Frame6->setAccessibleName(QStringLiteral("深夜料金とスクロール"));
     Frame6->setGeometry(250, 64, 99, 82);
     Check2 = new QCheckBox(QStringLiteral("深夜料金"), Frame6);
     Check2->setObjectName(QStringLiteral("Check2"));
     Check2->setGeometry(5, 3, 90, 18);
     const QString captions[2] = {QStringLiteral("ｽｸﾛｰﾙ速度"), QStringLiteral("ｽｸﾛｰﾙ間隔")};
+    // The captions' half-width kana read badly aloud; the bars are named in full-width.
+    const QString spoken[2] = {QStringLiteral("スクロール速度"), QStringLiteral("スクロール間隔")};
     using settings::ValueRules;
     const int ranges[2][2] = {{ValueRules::ScrollSpeedLowest, ValueRules::ScrollSpeedHighest},
                               {ValueRules::ScrollWaitLowest, ValueRules::ScrollWaitHighest}};
@@ -218,6 +239,11 @@ void ConsoleDesign::createSteppingControls()
         HScroll1[i]->setPageStep(1);
         HScroll1[i]->setValue(ranges[i][0]);
         HScroll1[i]->setGeometry(5, y + 14, 89, 13);
+        HScroll1[i]->setAccessibleName(spoken[i]);
+        // Tab reaches the bars, and the right arrow key makes the value larger: a scroll bar's
+        // own keys run the other way round.
+        HScroll1[i]->setFocusPolicy(Qt::TabFocus);
+        HScroll1[i]->setInvertedControls(false);
     }
 }
 
@@ -243,6 +269,8 @@ void ConsoleDesign::createSwitches()
     Check4->setObjectName(QStringLiteral("Check4"));
     Check4->setToolTip(QStringLiteral("整理券プレビューを開きます"));
     Check4->setGeometry(162, 151, 84, 20);
+    // ">>" and "<<" say nothing aloud; checked means the preview is open.
+    Check4->setAccessibleName(QStringLiteral("整理券プレビュー"));
 }
 
 void ConsoleDesign::createTapeGroup()
@@ -255,6 +283,7 @@ void ConsoleDesign::createTapeGroup()
     cmdTapeStop = makeButton(grpM_Tape, QStringLiteral("■"), QStringLiteral("cmdTapeStop"), QRect(51, 15, 44, 20));
     cmdTapeBack = makeButton(grpM_Tape, QStringLiteral("戻し"), QStringLiteral("cmdTapeBack"), QRect(4, 37, 44, 20));
     cmdTapeNext = makeButton(grpM_Tape, QStringLiteral("送り"), QStringLiteral("cmdTapeNext"), QRect(51, 37, 44, 20));
+    cmdTapeStop->setAccessibleName(QStringLiteral("停止"));
     for (QPushButton *b : {cmdTapeSet, cmdTapeStop, cmdTapeBack, cmdTapeNext})
         b->setEnabled(false);
 }
@@ -266,12 +295,14 @@ void ConsoleDesign::createPreviewArea()
     Combo1 = new QComboBox(m_console);
     Combo1->setObjectName(QStringLiteral("Combo1"));
     Combo1->setGeometry(456, 2, 132, 22);
+    Combo1->setAccessibleName(QStringLiteral("整理券の会社"));
     picSeirikenPrev = new QLabel(m_console);
     picSeirikenPrev->setObjectName(QStringLiteral("picSeirikenPrev"));
     picSeirikenPrev->setGeometry(362, 26, 140, 140);
     picSeirikenPrev->setAutoFillBackground(true);
     picSeirikenPrev->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     picSeirikenPrev->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    picSeirikenPrev->setAccessibleName(QStringLiteral("整理券プレビュー"));
 
     MnuHide = new QMenu(m_console);
     MnuHide->setObjectName(QStringLiteral("MnuHide"));

@@ -14,9 +14,14 @@ bool ConsoleDriver::keyIn(KeypadKey first, const QString &digits)
     return done;
 }
 
+bool ConsoleDriver::keyInEntry(const QString &route, const QString &section)
+{
+    return keyIn(KeyRoute, route) && keyIn(KeySection, section);
+}
+
 ActionResult ConsoleDriver::keyInRoute(const QString &route, const QString &section)
 {
-    if (!keyIn(KeyRoute, route) || !keyIn(KeySection, section))
+    if (!keyInEntry(route, section))
         return ActionResult::nothing();
     return m_console.setRoute(KeypadFrame);
 }

@@ -19,6 +19,8 @@ public:
     // what route setting did. Characters that are not digits are skipped; a key the console
     // refuses ends the sequence.
     ActionResult keyInRoute(const QString &route, const QString &section);
+    // The same keys without "リセット"; false when the console refused a key.
+    bool keyInEntry(const QString &route, const QString &section);
     // "データ送り" or "データ戻し" until stop `row` is current; false when a step did nothing first.
     bool stepTo(int row);
 

@@ -1,6 +1,7 @@
 #include "app/frmCtl.h"
 
 #include "app/ConsoleController.h"
+#include "app/ConsoleKeyboard.h"
 #include "app/EntryFrame.h"
 #include "app/Form1.h"
 #include "app/Forms.h"
@@ -64,6 +65,8 @@ frmCtl::frmCtl(Forms &forms)
     createControls(this);
     picSeirikenPrev->installEventFilter(this);
     connectHandlers();
+    m_keyboard = new ConsoleKeyboard(
+        this, *this, ConsoleShortcuts(controller(), {[this] { Command4_Click(); }, [this] { Command8_Click(); }}));
 }
 
 frmCtl::~frmCtl()
@@ -196,7 +199,8 @@ void frmCtl::showPreviewSwitch(CheckValue value)
     fitPreviewWidth(open);
     showPreviewArea(open);
     Check4->setText(open ? QStringLiteral("<<") : QStringLiteral(">>"));
-    Check4->setToolTip(open ? QStringLiteral("整理券プレビューを隠します") : QStringLiteral("整理券プレビューを開きます"));
+    const QString does = open ? QStringLiteral("整理券プレビューを隠します") : QStringLiteral("整理券プレビューを開きます");
+    Check4->setToolTip(does + u'\n' + ConsoleKeyboard::keyHint(ConsoleAction::PreviewSwitch));
 }
 
 void frmCtl::fitPreviewWidth(bool open)
@@ -218,6 +222,7 @@ void frmCtl::sendEntryFrameBack(EntryFrameKind frame)
     // focus nor keys.
     Frame1[frame]->hide();
     Frame1[1 - frame]->show();
+    m_keyboard->followEntryFrame();
 }
 
 void frmCtl::RefreshSeirikenPrev(const ticket::PreviewOptions &options, ticket::PreviewStop stop)

@@ -14,6 +14,7 @@ struct IniStatus;
 namespace app {
 
 class ConsoleController;
+class ConsoleKeyboard;
 class Forms;
 
 // The operator console "集中操作盤": route entry, stepping, display switches, backlight,
@@ -87,6 +88,8 @@ private:
     void followWindowFrame();
 
     Forms &m_forms;
+    // The console's keys, installed on this window.
+    ConsoleKeyboard *m_keyboard = nullptr;
     WindowPlacement m_placement;
     bool m_watchingWindow = false;
 };

@@ -1,9 +1,9 @@
 #include "app/CommandLine.h"
 #include "app/DesktopIdentity.h"
+#include "app/Form1.h"
 #include "app/Forms.h"
 #include "app/TerminationSignals.h"
 #include "app/SingleInstance.h"
-#include "app/Form1.h"
 #include "app/frmCtl.h"
 #include "base/Clock.h"
 #include "audio/BackgroundStartedDevice.h"
@@ -13,6 +13,7 @@
 #include "app/SpeechComponent.h"
 #include "app/SpeechPreload.h"
 #include "base/ProgramInfo.h"
+#include "remote/ConsoleAdaptor.h"
 #include "ui/FirstPaint.h"
 #include "ui/JapaneseQt.h"
 #include "ui/MessagePresenter.h"
@@ -81,5 +82,19 @@ int main(int argc, char **argv)
     app::TerminationSignals termination;
     QObject::connect(&termination, &app::TerminationSignals::received, [&forms] { forms.console().UnloadConfirmed(); });
     instance.setShowRequestHandler([&forms] { app::SingleInstance::bringToFront(forms.console()); });
+    // Other programs drive the console over the session bus while it runs; without a bus, or
+    // beside a run that holds the name, the program runs as before.
+    // While a message box or the options window keeps the console from being clicked, its calls
+    // are refused too.
+    remote::ConsoleAdaptor remoteConsole(
+        forms.controller(), forms.options(),
+        [&forms](const QString &path) { return forms.panel().grab().toImage().save(path, "PNG"); },
+        [] {
+            const QWidget *modal = QApplication::activeModalWidget();
+            if (!modal)
+                return QString();
+            return modal->windowTitle().isEmpty() ? QStringLiteral("ダイアログ") : modal->windowTitle();
+        });
+    remoteConsole.registerOnSessionBus();
     return application.exec();
 }

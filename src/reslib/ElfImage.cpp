@@ -459,8 +459,7 @@ QString ElfImage::describe(const ElfVerdict &v)
     const QString bits = v.elfClass == ELFCLASS32 ? QStringLiteral("32-bit") : QStringLiteral("64-bit");
     const QString native = NativeClass == ELFCLASS32 ? QStringLiteral("32-bit") : QStringLiteral("64-bit");
     switch (v.problem) {
-    case ElfProblem::None:
-        return {};
+    case ElfProblem::None: return {};
     case ElfProblem::NotElf:
         return QStringLiteral("not a shared library: the file does not start as an ELF file does");
     case ElfProblem::OtherClass:

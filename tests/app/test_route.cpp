@@ -1,5 +1,6 @@
 #include "../controls/DigitReader.h"
 #include "AppFixture.h"
+#include "UserView.h"
 #include "app/EntryFrame.h"
 #include "base/Cp932.h"
 #include "controls/ChimeiCtl_DX.h"
@@ -15,6 +16,7 @@
 #include <QAccessible>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDialog>
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
@@ -23,6 +25,8 @@
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
 
 using controls::DegitValue;
 
@@ -373,4 +377,98 @@ TEST_F(Route, ScrollBarsDriveTheDisplayOnlyOnceTheyMove)
     EXPECT_EQ(console().Label1[0]->text(), QStringLiteral("200"));
     EXPECT_EQ(panel().ChimeiCtl->Speed(), 200);
     EXPECT_EQ(panel().ChimeiCtl->ScrollStartWait(), 0);
+}
+
+TEST_F(Route, KeyboardAloneEntersARouteStepsAndSwitchesLateNightFare)
+{
+    writeRoute(QStringLiteral("12.hy3"), makeRoute(6));
+    // The activations asked for at start-up are through before the console is made active.
+    QCoreApplication::processEvents();
+    showActive(console());
+    // Typed on the console's window, as the keyboard does: to the control with the focus.
+    auto type = [this](int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        QTest::keyClick(console().windowHandle(), Qt::Key(key), modifiers);
+    };
+    // "系統" 1 2 on the number row, "区間" 2 and "リセット" on the numeric keypad.
+    for (int key : {Qt::Key_Slash, Qt::Key_1, Qt::Key_2})
+        type(key);
+    for (int key : {Qt::Key_Minus, Qt::Key_2})
+        type(key, Qt::KeypadModifier);
+    EXPECT_EQ(console().Label2[0]->text(), QStringLiteral("12"));
+    EXPECT_EQ(console().Label2[2]->text(), QStringLiteral("2"));
+    type(Qt::Key_Enter, Qt::KeypadModifier);
+    EXPECT_EQ(sleeper.total, 3000);
+    EXPECT_EQ(forms->route().CurIndex(), 1);
+    EXPECT_EQ(controller().shownStopName(), QStringLiteral("停留所2"));
+
+    type(Qt::Key_PageDown);
+    EXPECT_EQ(forms->route().CurIndex(), 2);
+    EXPECT_EQ(cell(2), DegitValue(302));
+    // Late-night fare shows from the next step on, as the check box does.
+    type(Qt::Key_Insert);
+    EXPECT_TRUE(console().Check2->isChecked());
+    EXPECT_EQ(cell(2), DegitValue(302));
+    type(Qt::Key_PageDown);
+    EXPECT_EQ(cell(2), DegitValue(804));
+    EXPECT_EQ(shown(3), QStringLiteral(" 806"));
+    type(Qt::Key_PageUp);
+    EXPECT_EQ(forms->route().CurIndex(), 2);
+    EXPECT_EQ(cell(2), DegitValue(604));
+    EXPECT_EQ(cell(1), DegitValue(0)); // below the starting section
+
+    // Enter on a push button reached with Tab presses that button, not "リセット".
+    for (int i = 0; i < 30 && console().focusWidget() != console().Command2[app::DataBack]; ++i)
+        type(Qt::Key_Tab);
+    type(Qt::Key_Return);
+    EXPECT_EQ(forms->route().CurIndex(), 1);
+    EXPECT_EQ(controller().shownStopName(), QStringLiteral("停留所2"));
+    EXPECT_EQ(sleeper.total, 3000);
+
+    // With the digit lists on top, a digit typed into a list chooses it there; the keypad's
+    // display is left alone.
+    type(Qt::Key_F6);
+    ASSERT_TRUE(console().List2[0]->isVisible());
+    console().List2[0]->setFocus(Qt::TabFocusReason);
+    type(Qt::Key_7);
+    EXPECT_EQ(console().List2[0]->currentRow(), 7);
+    EXPECT_EQ(console().Label2[0]->text(), QStringLiteral("12"));
+
+    // Tab reaches the scroll bars; the right arrow key makes the value larger.
+    for (int i = 0; i < 30 && console().focusWidget() != console().HScroll1[app::ScrollSpeedBar]; ++i)
+        type(Qt::Key_Tab);
+    type(Qt::Key_Right);
+    type(Qt::Key_Right);
+    EXPECT_EQ(controller().scrollValue(app::ScrollSpeedBar), 3);
+    EXPECT_EQ(console().Label1[app::ScrollSpeedBar]->text(), QStringLiteral("3"));
+}
+
+TEST_F(Route, ConsoleKeysDoNothingWhileADialogIsOpen)
+{
+    writeRoute(QStringLiteral("1.hy3"), makeRoute(5));
+    keypadSet(QStringLiteral("1"), QString());
+    showActive(console());
+    // The options window, opened by its key, is modal: keys typed meanwhile, wherever they go,
+    // leave the console alone.
+    bool opened = false;
+    QTimer::singleShot(0, [&] {
+        auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        opened = true;
+        for (QWindow *target : {dialog->windowHandle(), console().windowHandle()})
+            for (int key : {Qt::Key_PageDown, Qt::Key_Delete, Qt::Key_F2})
+                QTest::keyClick(target, Qt::Key(key));
+        dialog->reject();
+    });
+    QTest::keyClick(console().windowHandle(), Qt::Key_F2);
+    EXPECT_TRUE(opened);
+    // A window of the console's own that is not modal keeps the keys while it is active.
+    QDialog beside(&console());
+    showActive(beside);
+    QTest::keyClick(beside.windowHandle(), Qt::Key_PageDown);
+    EXPECT_EQ(forms->route().CurIndex(), 0);
+    EXPECT_FALSE(controller().displayCleared());
+    beside.hide();
+    showActive(console());
+    QTest::keyClick(console().windowHandle(), Qt::Key_PageDown);
+    EXPECT_EQ(forms->route().CurIndex(), 1);
 }

@@ -288,7 +288,7 @@ TEST_F(TicketPlugins, TheSwitchOpensAndHidesThePreview)
     EXPECT_EQ(console().width(), 594); // 9000 twips less the frame
     EXPECT_EQ(console().minimumWidth(), console().maximumWidth());
     EXPECT_EQ(console().Check4->text(), QStringLiteral("<<"));
-    EXPECT_EQ(console().Check4->toolTip(), QStringLiteral("整理券プレビューを隠します"));
+    EXPECT_EQ(console().Check4->toolTip(), QStringLiteral("整理券プレビューを隠します\nキー: F5"));
     EXPECT_EQ(console().height(), narrow.height());
     EXPECT_EQ(console().frameGeometry().topRight(), corner.topRight());
 
@@ -296,7 +296,7 @@ TEST_F(TicketPlugins, TheSwitchOpensAndHidesThePreview)
     EXPECT_EQ(console().width(), 353);
     EXPECT_EQ(console().frameGeometry(), corner);
     EXPECT_EQ(console().Check4->text(), QStringLiteral(">>"));
-    EXPECT_EQ(console().Check4->toolTip(), QStringLiteral("整理券プレビューを開きます"));
+    EXPECT_EQ(console().Check4->toolTip(), QStringLiteral("整理券プレビューを開きます\nキー: F5"));
 
     // The settings file sets the switch without a click.
     console().Check4->setChecked(true);

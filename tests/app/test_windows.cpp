@@ -1,3 +1,4 @@
+#include "../support/AccessibleNames.h"
 #include "AppFixture.h"
 #include "UserView.h"
 #include "app/EntryFrame.h"
@@ -24,6 +25,7 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollBar>
 #include <QSpinBox>
 #include <QTimer>
 
@@ -149,6 +151,34 @@ TEST_F(StartUp, DigitListsShowAllTenDigitsAndAnswerTheUsersChoice)
     ASSERT_EQ(played.size(), 2u);
     EXPECT_EQ(played[1].path, QStringLiteral("/section.wav"));
     EXPECT_EQ(section->currentItem()->text(), QStringLiteral("9"));
+}
+
+TEST_F(StartUp, EveryConsoleControlHasANameAScreenReaderCanSpeakAndItsKeyInItsTooltip)
+{
+    const QStringList unnamed = unnamedFocusableControls(&console());
+    EXPECT_TRUE(unnamed.isEmpty()) << unnamed.join(QStringLiteral(", ")).toStdString();
+    // The digit lists by place, leftmost highest; the controls without a caption that speaks.
+    EXPECT_EQ(spokenName(console().List2[0]), QStringLiteral("系統 万の位"));
+    EXPECT_EQ(spokenName(console().List2[4]), QStringLiteral("系統 一の位"));
+    EXPECT_EQ(spokenName(console().List3[0]), QStringLiteral("区間 百の位"));
+    EXPECT_EQ(spokenName(console().List3[2]), QStringLiteral("区間 一の位"));
+    EXPECT_EQ(spokenName(console().HScroll1[app::ScrollSpeedBar]), QStringLiteral("スクロール速度"));
+    EXPECT_EQ(spokenName(console().HScroll1[app::ScrollWaitBar]), QStringLiteral("スクロール間隔"));
+    EXPECT_EQ(spokenName(console().cmdTapeStop), QStringLiteral("停止"));
+    EXPECT_EQ(spokenName(console().Check4), QStringLiteral("整理券プレビュー"));
+    EXPECT_EQ(spokenName(console().Combo1), QStringLiteral("整理券の会社"));
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(console().picSeirikenPrev)->text(QAccessible::Name),
+              QStringLiteral("整理券プレビュー"));
+    // Tab reaches the scroll bars.
+    showActive(console());
+    const QList<QWidget *> stops = tabStops(&console());
+    EXPECT_TRUE(stops.contains(console().HScroll1[0]) && stops.contains(console().HScroll1[1]));
+    // Each control's tooltip names its keys.
+    EXPECT_EQ(console().Command2[app::DataForward]->toolTip(), QStringLiteral("キー: PgDown"));
+    EXPECT_EQ(console().Command1[app::KeypadFrame]->toolTip(), QStringLiteral("キー: Return / Enter"));
+    EXPECT_EQ(console().CommandButton1[app::KeyRoute]->toolTip(), QStringLiteral("キー: /"));
+    EXPECT_EQ(console().Option4[2]->toolTip(), QStringLiteral("キー: Ctrl+2"));
+    EXPECT_TRUE(console().Check4->toolTip().endsWith(QStringLiteral("\nキー: F5")));
 }
 
 TEST_F(StartUp, ButtonsThatNeedARouteStartDisabled)

@@ -61,7 +61,8 @@ int CommandTable::run(const QStringList &args, ToolIo &io) const
     if (args.isEmpty() || IsHelp(args.first())) {
         std::ostream &stream = args.isEmpty() ? io.err : io.out;
         stream << "usage: " << ProgramName << " COMMAND ...\n"
-               << "Works with the fare display simulator's data files and ticket plug-ins.\n"
+               << "Works with the fare display simulator's data files and ticket plug-ins, and drives\n"
+               << "the running simulator's console.\n"
                << "  " << ProgramName << " --version\n      show the version\n\nCommands:\n";
         listCommands(group({}), stream);
         return args.isEmpty() ? ExitUsage : ExitOk;

@@ -5,6 +5,7 @@
 #include "731-tool/Hy3Commands.h"
 #include "731-tool/PluginCommands.h"
 #include "731-tool/RenderCommand.h"
+#include "731-tool/SendCommand.h"
 #include "731-tool/SettingsCommands.h"
 #include "731-tool/TpCommands.h"
 
@@ -25,6 +26,7 @@ int main(int argc, char **argv)
     tool::AddPluginCommands(table);
     tool::AddRenderCommand(table);
     tool::AddSettingsCommands(table);
+    tool::AddSendCommands(table);
 
     tool::ToolIo io{std::cout, std::cerr};
     const int status = table.run(args, io);
