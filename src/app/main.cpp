@@ -95,6 +95,7 @@ int main(int argc, char **argv)
                 return QString();
             return modal->windowTitle().isEmpty() ? QStringLiteral("ダイアログ") : modal->windowTitle();
         });
-    remoteConsole.registerOnSessionBus();
+    // The name is taken once the panel has first been painted: reaching the bus waits on it.
+    ui::runAfterFirstPaint(forms.panel(), [&remoteConsole] { remoteConsole.registerOnSessionBus(); });
     return application.exec();
 }
