@@ -29,6 +29,26 @@ void writeRoute(const QString &path)
     fare::Hy3Writer::WriteFile(path, records);
 }
 
+// A long route whose every stop has its own name and its own fares, as a bus meets them on its
+// way: the names share characters, the fares do not repeat from one stop to the next.
+void writeLongRoute(const QString &path, int stops)
+{
+    const QString kanji = QStringLiteral("県立中央総合病院運動公園入口前駅東西南北町丁目市役所図書館");
+    std::vector<fare::Hy3Record> records;
+    for (int r = 1; r <= stops; ++r) {
+        QString name;
+        for (int k = 0; k < 9; ++k)
+            name += kanji[(r * 7 + k * 5) % kanji.size()];
+        fare::Hy3Record rec;
+        rec.Name = base::Cp932::fromUnicode(QString::number(r) + name);
+        rec.TicketNo = static_cast<int16_t>(r % 30 + 1);
+        for (int i = 0; i < 30; ++i)
+            rec.Fares[i] = static_cast<int16_t>(150 + 10 * ((r * 31 + i * 7) % 90));
+        records.push_back(rec);
+    }
+    fare::Hy3Writer::WriteFile(path, records);
+}
+
 } // namespace
 
 namespace {
@@ -80,3 +100,24 @@ static void DataStep(benchmark::State &state)
     }
 }
 BENCHMARK(DataStep)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+
+// Data steps forward along a 300-stop route of distinct names and fares, with the paints under X
+// (QT_QPA_PLATFORM=xcb): most cells and many glyphs are drawn for the first time. At the last
+// stop the route is set again, outside the timing.
+static void DataStepAlongRoute(benchmark::State &state)
+{
+    SteppingRig rig;
+    writeLongRoute(rig.dir.filePath(QStringLiteral("2.hy3")), 300);
+    app::ConsoleController &console = rig.forms->controller();
+    app::ConsoleDriver(console).keyInRoute(QStringLiteral("2"), QStringLiteral("1"));
+    for (auto _ : state) {
+        if (!console.step(app::DataForward).done) {
+            state.PauseTiming();
+            console.setRoute(app::KeypadFrame);
+            state.ResumeTiming();
+            continue;
+        }
+        QCoreApplication::processEvents();
+    }
+}
+BENCHMARK(DataStepAlongRoute)->Unit(benchmark::kMicrosecond);

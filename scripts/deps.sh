@@ -13,9 +13,9 @@ PACKAGES=(
   libmecab-dev mecab mecab-ipadic-utf8 libespeak-ng-dev espeak-ng-data
   # faces for the stop-name display and the ticket-number captions
   fonts-ipafont-gothic fonts-ipafont-mincho
-  # tests and benchmarks; the installed layout's test validates the menu entry, the metainfo and
-  # the manual pages
-  googletest libgtest-dev libgmock-dev libbenchmark-dev
+  # tests and benchmarks (hyperfine times the start-up, bench/startup.sh); the installed
+  # layout's test validates the menu entry, the metainfo and the manual pages
+  googletest libgtest-dev libgmock-dev libbenchmark-dev hyperfine
   desktop-file-utils appstream man-db
   # the Debian package (make package) and its check
   dpkg-dev file lintian

@@ -7,11 +7,15 @@
 #include "app/SingleInstance.h"
 #include "app/frmCtl.h"
 #include "base/Clock.h"
+#include "audio/BackgroundStartedDevice.h"
 #include "audio/MediaControl.h"
+#include "audio/SdlAudioDevice.h"
 #include "audio/MixerPcmSink.h"
 #include "app/SpeechComponent.h"
+#include "app/SpeechPreload.h"
 #include "base/ProgramInfo.h"
 #include "remote/ConsoleAdaptor.h"
+#include "ui/FirstPaint.h"
 #include "ui/JapaneseQt.h"
 #include "ui/MessagePresenter.h"
 #include "settings/IniFileLocation.h"
@@ -52,20 +56,29 @@ int main(int argc, char **argv)
         return *handedOver;
 
     // One media control for the whole run; the four sound channels live in it.
-    audio::MediaControl mediaControl;
+    // The sound card opens on a thread of its own, the soundfont is loaded once the panel has
+    // first been painted: neither holds up the windows.
+    audio::MediaControl::Options mediaOptions;
+    mediaOptions.preloadSoundFont = false;
+    audio::MediaControl mediaControl(
+        std::make_unique<audio::BackgroundStartedDevice>(std::make_unique<audio::SdlAudioDevice>()), mediaOptions);
     sound::mdlSndAPI sounds(mediaControl, base::executableBaseName(), [&sleeper](int ms) { sleeper.sleepMs(ms); });
     services.playSound = [&sounds](const QString &path, const QString &tag, bool wait, int pauseMs) {
         sounds.PlaySoundFile(path, tag, wait ? -1 : 0, static_cast<qint16>(pauseMs));
     };
     services.closeSounds = [&sounds] { sounds.CloseAllSounds(); };
-    // The announcements speak into the same mixer.
+    // The announcements speak into the same mixer. The voice loads while the windows are built;
+    // the console's load takes it.
     audio::MixerPcmSink voice(mediaControl.mixer());
-    services.createSpeech = [&voice]() -> std::unique_ptr<speech::TextToSpeech> {
+    app::SpeechPreload speechLoading([&voice]() -> std::unique_ptr<speech::TextToSpeech> {
         return app::createSpeechComponent(voice);
-    };
+    });
+    services.createSpeech = [&speechLoading] { return speechLoading.take(); };
 
     app::Forms forms(services);
     forms.start();
+    ui::runAfterFirstPaint(forms.panel(), [&mediaControl] { mediaControl.midiRenderer().preload(); });
+    ui::exitAfterFirstPaintIfAsked(forms.panel());
     // From here on Ctrl+C, SIGTERM and SIGHUP end the program as a confirmed close does, without
     // the question.
     app::TerminationSignals termination;
@@ -84,6 +97,7 @@ int main(int argc, char **argv)
                 return QString();
             return modal->windowTitle().isEmpty() ? QStringLiteral("ダイアログ") : modal->windowTitle();
         });
-    remoteConsole.registerOnSessionBus();
+    // The name is taken once the panel has first been painted: reaching the bus waits on it.
+    ui::runAfterFirstPaint(forms.panel(), [&remoteConsole] { remoteConsole.registerOnSessionBus(); });
     return application.exec();
 }

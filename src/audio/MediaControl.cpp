@@ -148,7 +148,9 @@ int MediaControl::play(const MciCommand &cmd)
 
 void MediaControl::waitForEnd(const Device &device)
 {
-    if (m_mixer->isRunning()) {
+    // A device still opening in the background is waited for here; one that could not be
+    // opened at all has no driver.
+    if (m_mixer->isRunning() && !m_mixer->driverName().isEmpty()) {
         m_mixer->waitForEnd(device.voice);
         return;
     }

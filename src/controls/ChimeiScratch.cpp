@@ -2,6 +2,7 @@
 
 #include "base/FaceNames.h"
 
+#include <QCache>
 #include <QFontMetrics>
 #include <QPainter>
 
@@ -9,7 +10,10 @@ namespace controls {
 namespace {
 
 constexpr QRgb White = 0xFFFFFFFF;
-constexpr QRgb Black = 0xFF000000;
+
+// Glyphs a stop name has printed before: a name shown again, or a character it shares with
+// another, is copied instead of laid out and rasterised again. A glyph is about 1.3 KB.
+constexpr int GlyphCacheEntries = 2048;
 
 int pixelsForPoints(int points)
 {
@@ -28,6 +32,7 @@ void ChimeiScratch::Cls()
 {
     m_image.fill(White);
     m_currentY = 0;
+    m_clear = true;
 }
 
 void ChimeiScratch::setFaceName(const QString &faceName)
@@ -59,6 +64,24 @@ const QFont &ChimeiScratch::currentFont()
 }
 
 void ChimeiScratch::Print(const QString &text)
+{
+    // The interface thread alone draws stop names.
+    static QCache<Glyph, QImage> printed(GlyphCacheEntries);
+    if (!m_clear) {
+        draw(text);
+        return;
+    }
+    const Glyph glyph{text, m_faceName, m_points, m_bold, m_currentY};
+    if (const QImage *known = printed.object(glyph)) {
+        m_image = *known;
+    } else {
+        draw(text);
+        printed.insert(glyph, new QImage(m_image));
+    }
+    m_clear = false;
+}
+
+void ChimeiScratch::draw(const QString &text)
 {
     const QFont &font = currentFont();
     const int baseline = m_currentY + QFontMetrics(font).ascent();

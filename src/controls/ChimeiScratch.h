@@ -13,6 +13,8 @@ class ChimeiScratch
 {
 public:
     static constexpr int Size = 18;
+    // The ink's colour; dots are lit only by pixels of exactly this.
+    static constexpr QRgb Black = 0xFF000000;
 
     ChimeiScratch();
 
@@ -36,10 +38,33 @@ public:
     bool isBlack(int c, int r) const;
 
     const QImage &image() const { return m_image; }
-    QImage &image() { return m_image; }
+    QImage &image()
+    {
+        m_clear = false; // the caller may draw on it
+        return m_image;
+    }
 
 private:
+    // Everything a glyph printed on the white surface depends on.
+    struct Glyph
+    {
+        QString text;
+        QString faceName;
+        int points = 0;
+        bool bold = false;
+        int currentY = 0;
+        bool operator==(const Glyph &) const = default;
+        friend size_t qHash(const Glyph &g, size_t seed = 0)
+        {
+            return qHashMulti(seed, g.text, g.faceName, g.points, g.bold, g.currentY);
+        }
+    };
+
     const QFont &currentFont();
+    void draw(const QString &text);
+
+    // True while the surface is white from Cls().
+    bool m_clear = true;
 
     QImage m_image;
     QString m_faceName;

@@ -5,6 +5,7 @@
 #include "reslib/KBP4Res.h"
 
 #include <algorithm>
+#include <utility>
 #include <array>
 
 namespace controls {
@@ -203,9 +204,14 @@ void ChimeiStrip::copyScratchDots(int32_t X, int32_t Y, base::OleColor colour)
         || int64_t{Y} + Reach <= 0)
         return;
     const QRgb rgb = base::toQColor(colour).rgb();
-    for (int c = 0; c < Samples; ++c) {
-        for (int r = 0; r < Samples; ++r) {
-            if (m_scratch.isBlack(c, r))
+    // Samples past the scratch surface's edge are never black.
+    const int rows = std::min(Samples, ChimeiScratch::Size);
+    const int columns = std::min(Samples, ChimeiScratch::Size);
+    const QImage &scratch = std::as_const(m_scratch).image();
+    for (int r = 0; r < rows; ++r) {
+        const auto *samples = reinterpret_cast<const QRgb *>(scratch.constScanLine(r));
+        for (int c = 0; c < columns; ++c) {
+            if (samples[c] == ChimeiScratch::Black)
                 fillDot(X + DotPitch * c, Y + DotPitch * r, rgb);
         }
     }
@@ -213,10 +219,12 @@ void ChimeiStrip::copyScratchDots(int32_t X, int32_t Y, base::OleColor colour)
 
 void ChimeiStrip::fillDot(int x, int y, QRgb colour)
 {
+    const int width = m_image.width();
+    const int height = m_image.height();
     const int left = std::max(x, 0);
-    const int right = std::min(x + DotSize, m_image.width());
+    const int right = std::min(x + DotSize, width);
     const int top = std::max(y, 0);
-    const int bottom = std::min(y + DotSize, m_image.height());
+    const int bottom = std::min(y + DotSize, height);
     for (int row = top; row < bottom; ++row) {
         QRgb *line = reinterpret_cast<QRgb *>(m_image.scanLine(row));
         for (int col = left; col < right; ++col)

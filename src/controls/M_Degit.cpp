@@ -6,9 +6,11 @@
 #include "controls/PropertyBag.h"
 #include "reslib/KBP4Res.h"
 
+#include <QCache>
 #include <QFontMetricsF>
 #include <QMouseEvent>
 #include <QPainter>
+#include <algorithm>
 #include <cmath>
 
 namespace controls {
@@ -54,6 +56,35 @@ DegitValue fromVariant(const QVariant &v)
     if (v.typeId() == QMetaType::QString)
         return DegitValue(v.toString());
     return DegitValue(v.toDouble());
+}
+
+// Room for the pictures of a few hundred cells of the largest kind.
+constexpr qsizetype PictureCacheBytes = qsizetype(4) << 20;
+
+// The bounding rectangle of the pixels in which two pictures differ; all of `after` when the
+// sizes differ.
+QRect changedArea(const QImage &before, const QImage &after)
+{
+    if (before.size() != after.size() || before.format() != after.format() || before.depth() != 32)
+        return after.rect();
+    const int width = after.width();
+    const int height = after.height();
+    int top = height, bottom = -1, left = width, right = -1;
+    for (int y = 0; y < height; ++y) {
+        const auto *a = reinterpret_cast<const QRgb *>(before.constScanLine(y));
+        const auto *b = reinterpret_cast<const QRgb *>(after.constScanLine(y));
+        if (std::equal(a, a + width, b))
+            continue;
+        top = std::min(top, y);
+        bottom = y;
+        for (int x = 0; x < width; ++x) {
+            if (a[x] != b[x]) {
+                left = std::min(left, x);
+                right = std::max(right, x);
+            }
+        }
+    }
+    return bottom < 0 ? QRect() : QRect(QPoint(left, top), QPoint(right, bottom));
 }
 
 // The text's top edge sits one pixel above the surface.
@@ -120,6 +151,7 @@ void M_Degit::ReadProperties(const PropertyBag &bag)
     m_BackColor = bag.ReadProperty(QStringLiteral("BackColor"), DefaultBackColor).toUInt();
     m_surface.fill(base::toQColor(m_BackColor));
     m_drawn.reset();
+    m_surfaceUnshown = true;
 }
 
 void M_Degit::WriteProperties(PropertyBag &bag) const
@@ -245,6 +277,7 @@ void M_Degit::resizeSurface()
     m_surface = QImage(size, QImage::Format_RGB32);
     m_surface.fill(base::toQColor(m_BackColor));
     m_drawn.reset();
+    m_surfaceUnshown = true;
     resize(size);
 }
 
@@ -262,20 +295,35 @@ void M_Degit::DrawDegit(const DegitValue &value, OleColor unlit, OleColor lit)
     const Picture picture{row, composeDegitText(value, m_ZeroMode, m_FillZero, m_Shift).right(cells), lit};
     if (m_drawn == picture)
         return;
+    const QImage before = m_surface;
+    m_surface = pictureOf(picture);
+    m_drawn = picture;
+    // Only the pixels that changed are shown again: a fare that keeps some of its digits
+    // repaints the others, and the number label above the cell is left alone.
+    update(m_surfaceUnshown ? rect() : changedArea(before, m_surface));
+    m_surfaceUnshown = false;
+    DegitAccessible::shownTextChanged(this, m_shownText, picture.shown.trimmed());
+}
 
+// Pictures are shared by all cells: a fare drawn before, in any cell, is copied instead of laid
+// out and drawn again. Only the interface thread draws cells.
+QImage M_Degit::pictureOf(const Picture &picture)
+{
+    static QCache<Picture, QImage> drawn(PictureCacheBytes);
+    if (const QImage *known = drawn.object(picture))
+        return *known;
     // Clearing the surface and drawing the "8"s in the unlit colour gives the same pixels every
     // time; they are drawn once and copied.
-    m_surface = unlitRow(row).copy();
-    QPainter painter(&m_surface);
+    QImage image = unlitRow(picture.row).copy();
+    QPainter painter(&image);
     painter.setFont(m_font);
-    const QFontMetricsF metrics(m_font, &m_surface);
+    const QFontMetricsF metrics(m_font, &image);
     const int width = static_cast<int>(std::lround(metrics.horizontalAdvance(picture.shown)));
-    painter.setPen(base::toQColor(lit));
-    painter.drawText(QPointF(m_surface.width() - width, textBaseline(metrics)), picture.shown);
+    painter.setPen(base::toQColor(picture.lit));
+    painter.drawText(QPointF(image.width() - width, textBaseline(metrics)), picture.shown);
     painter.end();
-    m_drawn = picture;
-    update();
-    DegitAccessible::shownTextChanged(this, m_shownText, picture.shown.trimmed());
+    drawn.insert(picture, new QImage(image), static_cast<qsizetype>(image.sizeInBytes()));
+    return image;
 }
 
 const QImage &M_Degit::unlitRow(const UnlitRow &row)
@@ -328,11 +376,16 @@ void M_Degit::ResetDegit(int16_t nMode)
     setFillZero(fillZero);
 }
 
-void M_Degit::paintEvent(QPaintEvent *)
+void M_Degit::paintEvent(QPaintEvent *event)
 {
     QPainter painter(this);
-    painter.fillRect(rect(), base::toQColor(m_BackColor));
-    painter.drawImage(0, 0, m_surface);
+    const QRect area = event->rect();
+    const QRect onSurface = area.intersected(m_surface.rect());
+    if (onSurface != area) {
+        for (const QRect &beyond : QRegion(area).subtracted(onSurface))
+            painter.fillRect(beyond, base::toQColor(m_BackColor));
+    }
+    painter.drawImage(onSurface.topLeft(), m_surface, onSurface);
 }
 
 void M_Degit::mouseDoubleClickEvent(QMouseEvent *event)

@@ -108,10 +108,17 @@ private:
         QString shown;
         OleColor lit = 0;
         bool operator==(const Picture &) const = default;
+        friend size_t qHash(const Picture &p, size_t seed = 0)
+        {
+            const auto &r = p.row;
+            return qHashMulti(seed, r.cells, r.unlit, r.back, r.style, r.size, r.bold, r.charExtra,
+                              r.surface.width(), r.surface.height(), p.shown, p.lit);
+        }
     };
 
     void DrawDegit(const DegitValue &value, OleColor unlit, OleColor lit);
     const QImage &unlitRow(const UnlitRow &row);
+    QImage pictureOf(const Picture &picture);
     void redraw();
     void resizeSurface();
     void changed(const char *name);
@@ -132,6 +139,9 @@ private:
     QImage m_surface;
     QString m_shownText;
     std::optional<Picture> m_drawn; // what the surface shows; none after it was cleared
+    // The surface changed without being shown (new properties, new size): the next picture is
+    // shown whole, not only where it differs from the surface.
+    bool m_surfaceUnshown = true;
     // The font and the unlit row of the last drawing, kept for the next one: a data step
     // changes only the lit digits.
     QFont m_font;

@@ -21,6 +21,8 @@ constexpr int BlockMs = 20;
 std::mutex g_mutex;
 QString g_loadedPath;  // the data folder the library has loaded, empty when none
 QString g_defaultVoice; // the first Japanese voice of that data
+// The Japanese voices of that data: listing them reads every voice file the library has.
+std::vector<VoiceChoice> g_voices;
 QString g_currentVoice; // the voice the library is set to
 int g_sampleRate = 0;
 const EspeakEngine::SampleHandler *g_handler = nullptr;
@@ -145,6 +147,7 @@ bool load(const QString &dataDir)
     g_loadedPath.clear();
     g_currentVoice.clear();
     g_defaultVoice.clear();
+    g_voices.clear();
     if (!hasJapaneseData(resolved))
         return false;
     espeak_ng_ERROR_CONTEXT context = nullptr;
@@ -164,6 +167,7 @@ bool load(const QString &dataDir)
     if (phonemesOf(QByteArrayLiteral("\xe3\x82\xa2")).isEmpty()) // ア
         return false;
     g_defaultVoice = voices.front().id;
+    g_voices = voices;
     g_loadedPath = resolved;
     return true;
 }
@@ -176,7 +180,7 @@ bool EspeakEngine::open(const QString &dataDir, std::vector<VoiceChoice> *voices
     if (!load(dataDir))
         return false;
     if (voices)
-        *voices = listJapaneseVoices();
+        *voices = g_voices;
     if (sampleRate)
         *sampleRate = g_sampleRate;
     return true;

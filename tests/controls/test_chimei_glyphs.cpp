@@ -59,6 +59,44 @@ TEST(ChimeiScratch, GlyphStrokesArePureBlackOnWhite)
     }
 }
 
+// A glyph printed before is copied, not drawn again; each thing the glyph depends on (text,
+// face, size, weight, drawing position) gives it its own copy, equal to the glyph drawn afresh.
+TEST(ChimeiScratch, GlyphPrintedAgainEqualsTheGlyphDrawnAfresh)
+{
+    struct Variant
+    {
+        QString text;
+        QString face;
+        int points;
+        bool bold;
+        int y;
+    };
+    const QString gothic = base::FaceNames::Gothic;
+    const QString mincho = base::FaceNames::Mincho;
+    const Variant variants[] = {{QStringLiteral("鷲"), gothic, 14, false, 0}, {QStringLiteral("鷲"), mincho, 14, false, 0},
+                                {QStringLiteral("鷲"), gothic, 12, false, 0}, {QStringLiteral("鷲"), gothic, 14, true, 0},
+                                {QStringLiteral("鷲"), gothic, 12, false, 4}, {QStringLiteral("は"), gothic, 14, false, 0}};
+    controls::ChimeiScratch scratch;
+    const auto print = [&scratch](const Variant &v, bool afresh) {
+        scratch.Cls();
+        if (afresh)
+            scratch.image().fill(0xFFFFFFFF); // drawn on, as far as the scratch knows
+        scratch.setFaceName(v.face);
+        scratch.setFontSize(v.points);
+        scratch.setFontBold(v.bold);
+        scratch.setCurrentY(v.y);
+        scratch.Print(v.text);
+        return scratch.image().copy();
+    };
+    for (int pass = 0; pass < 2; ++pass) {
+        for (const Variant &v : variants) {
+            const QImage kept = print(v, false);
+            EXPECT_EQ(kept, print(v, true)) << qPrintable(v.text) << " " << qPrintable(v.face) << " " << v.points
+                                            << "pt bold " << v.bold << " y " << v.y << " pass " << pass;
+        }
+    }
+}
+
 TEST(ChimeiDots, OnlyExactlyBlackScratchPixelsLightDots)
 {
     ChimeiProperties props;

@@ -3,10 +3,13 @@
 #include "controls/PropertyBag.h"
 
 #include <QApplication>
+#include <QScreen>
+#include <QWindow>
 #include <QComboBox>
 #include <QDialog>
 #include <QSpinBox>
 #include <QTimer>
+#include <functional>
 #include <gtest/gtest.h>
 
 using controls::DegitValue;
@@ -146,6 +149,36 @@ TEST(DegitDrawing, ARedrawOfTheSamePictureLeavesTheSurfaceAlone)
     d->setValue(230);
     EXPECT_NE(d->surface().cacheKey(), green);
     EXPECT_EQ(shown(*d), QStringLiteral(" 230"));
+}
+
+// A new picture repaints only where it differs from the one before; what the window shows is
+// still the cell's whole picture after every kind of change.
+TEST(DegitDrawing, TheWindowShowsThePictureAfterEveryChange)
+{
+    QWidget window;
+    window.resize(80, 30);
+    auto *d = new M_Degit(&window);
+    d->setDegitStyle(1);
+    window.show();
+    for (int i = 0; i < 100 && !(window.windowHandle() && window.windowHandle()->isExposed()); ++i)
+        QCoreApplication::processEvents();
+    const auto onWindow = [&] {
+        QCoreApplication::processEvents();
+        QCoreApplication::processEvents();
+        return window.screen()->grabWindow(window.winId(), 0, 0, d->width(), d->height()).toImage()
+            .convertToFormat(QImage::Format_RGB32);
+    };
+    const std::vector<std::function<void()>> changes = {
+        [&] { d->setValue(1230); }, [&] { d->setValue(1240); }, [&] { d->setValue(7); },
+        [&] { d->ResetDegit(-1); }, [&] { d->setValue(7); }, [&] { d->setDegitForeColor(Blue); },
+        [&] { d->setKeta(3); }, [&] { d->setValue(88); },
+        [&] { d->setBackColor(0x00FF00); }, [&] { d->setDegitSize(1); },
+        [&] { d->setValue(DegitValue(QStringLiteral("-1"))); },
+    };
+    for (size_t i = 0; i < changes.size(); ++i) {
+        changes[i]();
+        EXPECT_EQ(onWindow(), d->surface()) << "after change " << i;
+    }
 }
 
 TEST(DegitDrawing, SettingsWithoutRedrawShowAtTheNextRedraw)
