@@ -50,8 +50,7 @@ void CommandTable::listCommands(const QList<const ToolCommand *> &commands,
                                 std::ostream &stream) const
 {
     for (const ToolCommand *c : commands) {
-        stream << "  " << ProgramName << ' ' << c->words.join(u' ').toStdString() << ' '
-               << c->operands.toStdString() << "\n      " << c->summary.toStdString() << '\n';
+        stream << "  " << c->invocation().toStdString() << "\n      " << c->summary.toStdString() << '\n';
     }
     stream << "Each command shows its own help with --help.\n";
 }

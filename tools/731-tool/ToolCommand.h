@@ -47,12 +47,12 @@ struct ToolCommand
     int operandCount = 0; // exactly this many operands; ReadsOwnOptions: the command parses them
     std::function<int(const QStringList &operands, ToolIo &io)> run;
 
-    QString usage() const
+    // "731-tool send step": the words and operands as typed, without a blank at the end.
+    QString invocation() const
     {
-        return QStringLiteral("usage: %1 %2 %3")
-            .arg(QLatin1String(ProgramName), words.join(u' '), operands)
-            .trimmed();
+        return QStringLiteral("%1 %2 %3").arg(QLatin1String(ProgramName), words.join(u' '), operands).trimmed();
     }
+    QString usage() const { return QStringLiteral("usage: ") + invocation(); }
 };
 
 } // namespace tool
