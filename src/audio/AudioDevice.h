@@ -24,6 +24,10 @@ public:
 
     // The name of the output actually in use ("pulseaudio", "dummy", "pull", ...).
     virtual QString driverName() const = 0;
+
+    // Called on a thread of the caller's own that called start() or stop(), just before that
+    // thread ends: what the output library keeps for the thread is freed.
+    virtual void releaseCallingThread() {}
 };
 
 } // namespace audio

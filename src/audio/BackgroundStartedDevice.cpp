@@ -15,6 +15,7 @@ bool BackgroundStartedDevice::start(RenderFunction render)
     std::lock_guard lock(m_mutex);
     m_starting = std::thread([this, render = std::move(render)]() mutable {
         const bool started = m_device->start(std::move(render));
+        m_device->releaseCallingThread();
         std::lock_guard lock(m_mutex);
         m_started = started;
     });

@@ -93,4 +93,9 @@ void SdlAudioDevice::callback(void *self, Uint8 *stream, int len)
         std::memset(stream, 0, size_t(len));
 }
 
+void SdlAudioDevice::releaseCallingThread()
+{
+    SDL_TLSCleanup();
+}
+
 } // namespace audio

@@ -19,6 +19,8 @@ public:
     bool start(RenderFunction render) override;
     void stop() override;
     QString driverName() const override;
+    // SDL keeps per-thread data (its error text) that it frees only for threads it made itself.
+    void releaseCallingThread() override;
 
 private:
     static void callback(void *self, Uint8 *stream, int len);
