@@ -65,7 +65,7 @@ PropertyBag stopNameDesign()
 } // namespace
 
 Form1::Form1(Forms &forms)
-    : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint), m_forms(forms), m_drag(QApplication::startDragDistance())
+    : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint), m_forms(forms), m_drag(*this, QApplication::startDragDistance())
 {
     initPanelPictureResource();
     // The built-in face of the unit, stored with the window.
@@ -329,32 +329,17 @@ void Form1::Timer1_Timer()
 
 void Form1::mousePressEvent(QMouseEvent *event)
 {
-    m_drag.press(event->button(), event->globalPosition().toPoint(), frameGeometry().topLeft());
+    m_drag.press(*event);
 }
 
 void Form1::mouseMoveEvent(QMouseEvent *event)
 {
-    const QPoint pointer = event->globalPosition().toPoint();
-    switch (m_drag.move(event->buttons(), pointer)) {
-    case PanelDrag::Action::StartSystemMove:
-        // The window manager moves the window as if its title bar were held; where it will not,
-        // the panel follows the mouse itself.
-        if (windowHandle() && windowHandle()->startSystemMove())
-            return;
-        m_drag.systemMoveRefused();
-        move(m_drag.topLeftFor(pointer));
-        return;
-    case PanelDrag::Action::FollowPointer:
-        move(m_drag.topLeftFor(pointer));
-        return;
-    case PanelDrag::Action::None:
-        return;
-    }
+    m_drag.move(*event);
 }
 
 void Form1::mouseReleaseEvent(QMouseEvent *event)
 {
-    m_drag.release(event->button());
+    m_drag.release(*event);
 }
 
 void Form1::closeEvent(QCloseEvent *event)

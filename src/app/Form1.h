@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/PanelDrag.h"
+#include "app/DraggedWindow.h"
 #include "app/PanelScale.h"
 #include "app/PanelView.h"
 #include "base/ControlArray.h"
@@ -115,7 +115,7 @@ private:
 
     Forms &m_forms;
     QPixmap m_picture;
-    PanelDrag m_drag;
+    DraggedWindow m_drag;
     WindowPlacement m_placement;
     PanelScale m_scale;
     std::unique_ptr<ScaledPanelView> m_scaledView;

@@ -32,7 +32,7 @@ QRegion enlargedRegion(const QRegion &region, int factor, QPoint origin)
 
 ScaledPanelView::ScaledPanelView(QWidget &panel)
     : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint), m_panel(panel),
-      m_face(panel.size(), QImage::Format_RGB32), m_stale(panel.rect()), m_drag(QApplication::startDragDistance())
+      m_face(panel.size(), QImage::Format_RGB32), m_stale(panel.rect()), m_drag(*this, QApplication::startDragDistance())
 {
     setObjectName(QStringLiteral("ScaledPanel"));
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -158,31 +158,17 @@ void ScaledPanelView::mousePressEvent(QMouseEvent *event)
 {
     if (!acceptsInput() || m_fillsScreen)
         return;
-    m_drag.press(event->button(), event->globalPosition().toPoint(), frameGeometry().topLeft());
+    m_drag.press(*event);
 }
 
 void ScaledPanelView::mouseMoveEvent(QMouseEvent *event)
 {
-    const QPoint pointer = event->globalPosition().toPoint();
-    switch (m_drag.move(event->buttons(), pointer)) {
-    case PanelDrag::Action::StartSystemMove:
-        // As the panel window itself: the window manager moves it, or it follows the mouse.
-        if (windowHandle() && windowHandle()->startSystemMove())
-            return;
-        m_drag.systemMoveRefused();
-        move(m_drag.topLeftFor(pointer));
-        return;
-    case PanelDrag::Action::FollowPointer:
-        move(m_drag.topLeftFor(pointer));
-        return;
-    case PanelDrag::Action::None:
-        return;
-    }
+    m_drag.move(*event);
 }
 
 void ScaledPanelView::mouseReleaseEvent(QMouseEvent *event)
 {
-    m_drag.release(event->button());
+    m_drag.release(*event);
 }
 
 // The double-click goes to the panel's control under the pointer (a fare cell opens its

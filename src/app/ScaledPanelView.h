@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/PanelDrag.h"
+#include "app/DraggedWindow.h"
 
 #include <QImage>
 #include <QRegion>
@@ -69,7 +69,7 @@ private:
     int m_factor = 1;
     bool m_fillsScreen = false;
     QPoint m_origin;
-    PanelDrag m_drag;
+    DraggedWindow m_drag;
     bool m_copying = false;
 };
 
