@@ -3,6 +3,7 @@
 
 #include "HeadlessServices.h"
 #include "RecordingViews.h"
+#include "ThreeStopRoute.h"
 #include "app/ConsoleController.h"
 #include "app/ConsoleDriver.h"
 #include "base/Cp932.h"
@@ -20,31 +21,12 @@ using app::CheckValue;
 using app::ConsoleControl;
 using app::ConsoleController;
 
-namespace {
-
-// Route 1: three stops "停留所1".."停留所3", stop r charging 10 * r + i for ticket i.
-std::vector<fare::Hy3Record> threeStops()
-{
-    std::vector<fare::Hy3Record> records;
-    for (int r = 1; r <= 3; ++r) {
-        fare::Hy3Record rec;
-        rec.Name = base::Cp932::fromUnicode(QStringLiteral("停留所%1").arg(r));
-        rec.TicketNo = static_cast<int16_t>(r);
-        for (int i = 1; i <= 30; ++i)
-            rec.Fares[i - 1] = static_cast<int16_t>(10 * r + i);
-        records.push_back(rec);
-    }
-    return records;
-}
-
-} // namespace
-
 class Console : public ::testing::Test
 {
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(fare::Hy3Writer::WriteFile(dir.filePath(QStringLiteral("1.hy3")), threeStops()));
+        ASSERT_TRUE(fare::Hy3Writer::WriteFile(dir.filePath(QStringLiteral("1.hy3")), threeStopRoute()));
         options.change([this](settings::OptionRecords &r) {
             r.folder.FareDataDir = dir.path();
             r.sound.SndKeitou = QStringLiteral("/route.wav");
