@@ -1,10 +1,6 @@
 #include "app/PanelScale.h"
 
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
-#include <QSaveFile>
-#include <QStandardPaths>
+#include "base/KeyValueFile.h"
 
 #include <algorithm>
 
@@ -23,26 +19,16 @@ bool isScreenName(QStringView text)
 
 QString PanelScale::defaultPath()
 {
-    return QDir(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation))
-        .filePath(QStringLiteral("harune/panel.conf"));
+    return base::KeyValueFile::configPath(QStringLiteral("panel.conf"));
 }
 
 PanelScale PanelScale::load(const QString &path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    const QByteArray bytes = file.read(MaxFileBytes + 1);
-    if (bytes.size() > MaxFileBytes)
+    const std::optional<base::KeyValueFile::Entries> entries = base::KeyValueFile::read(path, MaxFileBytes);
+    if (!entries)
         return {};
     PanelScale scale;
-    const QString text = QString::fromUtf8(bytes);
-    for (QStringView line : QStringView(text).split(u'\n')) {
-        const qsizetype eq = line.indexOf(u'=');
-        if (eq <= 0)
-            continue;
-        const QStringView key = line.left(eq).trimmed();
-        const QStringView value = line.mid(eq + 1).trimmed();
+    for (const auto &[key, value] : *entries) {
         bool ok = false;
         if (key == u"scale") {
             const int n = value.toInt(&ok);
@@ -56,7 +42,7 @@ PanelScale PanelScale::load(const QString &path)
                 return {};
             scale.fullScreen = n == 1;
         } else if (key == u"screen" && isScreenName(value)) {
-            scale.screen = value.toString();
+            scale.screen = value;
         }
     }
     return scale;
@@ -64,17 +50,10 @@ PanelScale PanelScale::load(const QString &path)
 
 bool PanelScale::save(const QString &path, const PanelScale &scale)
 {
-    if (!QDir().mkpath(QFileInfo(path).absolutePath()))
-        return false;
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    const QString text = QStringLiteral("scale=%1\nfullscreen=%2\nscreen=%3\n")
-                             .arg(std::clamp(scale.factor, MinFactor, MaxFactor))
-                             .arg(scale.fullScreen ? 1 : 0)
-                             .arg(isScreenName(scale.screen) ? scale.screen : QString());
-    file.write(text.toUtf8());
-    return file.commit();
+    return base::KeyValueFile::write(
+        path, {{QStringLiteral("scale"), QString::number(std::clamp(scale.factor, MinFactor, MaxFactor))},
+               {QStringLiteral("fullscreen"), QString::number(scale.fullScreen ? 1 : 0)},
+               {QStringLiteral("screen"), isScreenName(scale.screen) ? scale.screen : QString()}});
 }
 
 int PanelScale::fittingFactor(QSize panel, QSize area)

@@ -1,10 +1,6 @@
 #include "speech/VoiceSettingsFile.h"
 
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
-#include <QSaveFile>
-#include <QStandardPaths>
+#include "base/KeyValueFile.h"
 
 #include <algorithm>
 
@@ -31,28 +27,18 @@ bool isVoiceName(QStringView text)
 
 QString VoiceSettingsFile::defaultPath()
 {
-    return QDir(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation))
-        .filePath(QStringLiteral("harune/voice.conf"));
+    return base::KeyValueFile::configPath(QStringLiteral("voice.conf"));
 }
 
 std::optional<VoiceSettings> VoiceSettingsFile::load(const QString &path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return std::nullopt;
-    const QByteArray bytes = file.read(MaxFileBytes + 1);
-    if (bytes.size() > MaxFileBytes)
+    const std::optional<base::KeyValueFile::Entries> entries = base::KeyValueFile::read(path, MaxFileBytes);
+    if (!entries)
         return std::nullopt;
     VoiceSettings settings;
-    const QString text = QString::fromUtf8(bytes);
-    for (QStringView line : QStringView(text).split(u'\n')) {
-        const qsizetype eq = line.indexOf(u'=');
-        if (eq <= 0)
-            continue;
-        const QStringView key = line.left(eq).trimmed();
-        const QStringView value = line.mid(eq + 1).trimmed();
+    for (const auto &[key, value] : *entries) {
         if (key == u"voice" && isVoiceName(value))
-            settings.voice = value.toString();
+            settings.voice = value;
         else if (key == u"rate")
             readNumber(value, VoiceSettings::MinRate, VoiceSettings::MaxRate, settings.rate);
         else if (key == u"pitch")
@@ -65,18 +51,10 @@ std::optional<VoiceSettings> VoiceSettingsFile::load(const QString &path)
 
 bool VoiceSettingsFile::save(const QString &path, const VoiceSettings &settings)
 {
-    if (!QDir().mkpath(QFileInfo(path).absolutePath()))
-        return false;
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    const QString text = QStringLiteral("voice=%1\nrate=%2\npitch=%3\nvolume=%4\n")
-                             .arg(isVoiceName(settings.voice) ? settings.voice : QString())
-                             .arg(settings.rate)
-                             .arg(settings.pitch)
-                             .arg(settings.volume);
-    file.write(text.toUtf8());
-    return file.commit();
+    return base::KeyValueFile::write(path, {{QStringLiteral("voice"), isVoiceName(settings.voice) ? settings.voice : QString()},
+                                            {QStringLiteral("rate"), QString::number(settings.rate)},
+                                            {QStringLiteral("pitch"), QString::number(settings.pitch)},
+                                            {QStringLiteral("volume"), QString::number(settings.volume)}});
 }
 
 } // namespace speech
