@@ -104,13 +104,13 @@ int CommandTable::runCommand(const ToolCommand &command, const QStringList &oper
     if (command.operandCount == ReadsOwnOptions)
         return command.run(operands, io);
     for (const QString &arg : operands) {
-        if (arg.startsWith(u'-') && arg.size() > 1) {
+        if (IsOption(arg) && !command.flags.contains(arg)) {
             io.error(QStringLiteral("%1: unknown option '%2'").arg(command.words.join(u' '), arg));
             io.error(command.usage());
             return ExitUsage;
         }
     }
-    if (operands.size() != command.operandCount) {
+    if (OperandsOf(operands).size() != command.operandCount) {
         io.error(command.usage());
         return ExitUsage;
     }

@@ -195,28 +195,13 @@ int BuildHy3(const QString &csvPath, const QString &hy3Path, ToolIo &io, Hy3Buil
 
 namespace {
 
-int RunBuild(const QStringList &args, ToolIo &io, const QString &usage)
+int RunBuild(const QStringList &args, ToolIo &io)
 {
     Hy3BuildOptions options;
-    QStringList operands;
-    for (const QString &arg : args) {
-        if (arg == QLatin1String("--verbose")) {
-            options.verbose = true;
-        } else if (arg == QLatin1String("--strict")) {
-            options.strict = true;
-        } else if (arg.startsWith(u'-') && arg.size() > 1) {
-            io.error(QStringLiteral("hy3 build: unknown option '%1'").arg(arg));
-            io.error(usage);
-            return ExitUsage;
-        } else {
-            operands << arg;
-        }
-    }
-    if (operands.size() != 2) {
-        io.error(usage);
-        return ExitUsage;
-    }
-    return BuildHy3(operands[0], operands[1], io, options);
+    options.verbose = args.contains(QLatin1String("--verbose"));
+    options.strict = args.contains(QLatin1String("--strict"));
+    const QStringList files = OperandsOf(args);
+    return BuildHy3(files[0], files[1], io, options);
 }
 
 } // namespace
@@ -234,8 +219,9 @@ void AddHy3Commands(CommandTable &table)
     build.operands = QStringLiteral("[--verbose] [--strict] IN.csv OUT.hy3");
     build.summary = QStringLiteral("write a fare data file from CSV (UTF-8 or Shift-JIS)");
     build.help = QString::fromUtf8(BuildHelp);
-    build.operandCount = ReadsOwnOptions;
-    build.run = [usage = build.usage()](const QStringList &args, ToolIo &io) { return RunBuild(args, io, usage); };
+    build.operandCount = 2;
+    build.flags = {QStringLiteral("--verbose"), QStringLiteral("--strict")};
+    build.run = RunBuild;
     table.add(build);
 }
 

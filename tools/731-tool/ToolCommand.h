@@ -37,6 +37,23 @@ struct ToolIo
 // A command whose operands are options of its own; it checks them itself.
 constexpr int ReadsOwnOptions = -1;
 
+// Whether `arg` is written as an option ("-v", "--strict") rather than an operand ("-" is one).
+inline bool IsOption(const QString &arg)
+{
+    return arg.startsWith(u'-') && arg.size() > 1;
+}
+
+// The operands among a command's arguments, its flags left out.
+inline QStringList OperandsOf(const QStringList &args)
+{
+    QStringList operands;
+    for (const QString &arg : args) {
+        if (!IsOption(arg))
+            operands << arg;
+    }
+    return operands;
+}
+
 // One command of the tool, called by its words ("hy3 dump") followed by its operands.
 struct ToolCommand
 {
@@ -46,6 +63,7 @@ struct ToolCommand
     QString help;         // the text `--help` shows after the usage line
     int operandCount = 0; // exactly this many operands; ReadsOwnOptions: the command parses them
     std::function<int(const QStringList &operands, ToolIo &io)> run;
+    QStringList flags;    // switches it takes besides its operands ("--verbose"), anywhere among them
 
     // "731-tool send step": the words and operands as typed, without a blank at the end.
     QString invocation() const

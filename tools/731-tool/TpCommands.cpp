@@ -52,26 +52,10 @@ Exit status: 0 written, 1 a problem in IN.csv or OUT_tp.csv cannot be written, 2
 // Input larger than this cannot give broadcast data the tape reads, whatever its encoding.
 constexpr qint64 MaxInputBytes = 4 * sound::BroadcastData::MaxFileBytes;
 
-int RunBuild(const QStringList &args, ToolIo &io, const QString &usage)
+int RunBuild(const QStringList &args, ToolIo &io)
 {
-    bool verbose = false;
-    QStringList operands;
-    for (const QString &arg : args) {
-        if (arg == QLatin1String("--verbose")) {
-            verbose = true;
-        } else if (arg.startsWith(u'-') && arg.size() > 1) {
-            io.error(QStringLiteral("tp build: unknown option '%1'").arg(arg));
-            io.error(usage);
-            return ExitUsage;
-        } else {
-            operands << arg;
-        }
-    }
-    if (operands.size() != 2) {
-        io.error(usage);
-        return ExitUsage;
-    }
-    return BuildTp(operands[0], operands[1], io, verbose);
+    const QStringList files = OperandsOf(args);
+    return BuildTp(files[0], files[1], io, args.contains(QLatin1String("--verbose")));
 }
 
 } // namespace
@@ -165,8 +149,9 @@ void AddTpCommands(CommandTable &table)
     build.operands = QStringLiteral("[--verbose] IN.csv OUT_tp.csv");
     build.summary = QStringLiteral("write broadcast data from CSV (UTF-8 or Shift-JIS): text, step flag, sound flag");
     build.help = QString::fromUtf8(BuildHelp);
-    build.operandCount = ReadsOwnOptions;
-    build.run = [usage = build.usage()](const QStringList &args, ToolIo &io) { return RunBuild(args, io, usage); };
+    build.operandCount = 2;
+    build.flags = {QStringLiteral("--verbose")};
+    build.run = RunBuild;
     table.add(build);
 }
 
