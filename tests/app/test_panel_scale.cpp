@@ -1,5 +1,6 @@
 // The panel enlarged: its size kept in a file of its own, the enlarged picture against the panel
 // itself, and the menu that chooses it.
+#include "../support/FileBytes.h"
 #include "AppFixture.h"
 #include "app/PanelScale.h"
 #include "app/ScaledPanelView.h"
@@ -20,18 +21,6 @@ using app::PanelScale;
 namespace {
 
 const QString DemoFolder = QStringLiteral(HARUNE_SOURCE_DIR "/data/demo/");
-
-QByteArray readFile(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-bool writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
-}
 
 // Pixels of `big` that differ from `small` enlarged `factor` times by nearest neighbour, its top
 // left corner at `at`; -1 when `big` cannot hold it.
@@ -56,15 +45,15 @@ TEST(PanelScaleFile, KeepsTheChoiceAndADamagedFileGivesTheOriginalSize)
     const PanelScale chosen{3, true, QStringLiteral("HDMI-1")};
     ASSERT_TRUE(PanelScale::save(path, chosen));
     EXPECT_EQ(PanelScale::load(path), chosen);
-    EXPECT_EQ(readFile(path), QByteArray("scale=3\nfullscreen=1\nscreen=HDMI-1\n"));
+    EXPECT_EQ(readAll(path), QByteArray("scale=3\nfullscreen=1\nscreen=HDMI-1\n"));
 
     for (const QByteArray &damaged : {QByteArray("scale=7\n"), QByteArray("scale=0\n"), QByteArray("scale=three\n"),
                                       QByteArray("scale=2\nfullscreen=2\n"), QByteArray("scale=2\n") + QByteArray(5000, '#')}) {
-        ASSERT_TRUE(writeFile(path, damaged));
+        ASSERT_NO_FATAL_FAILURE(writeAll(path, damaged));
         EXPECT_TRUE(PanelScale::load(path).isOriginal()) << damaged.left(40).toStdString();
     }
     // Unknown lines are passed over; a screen name with a line break in it is not one.
-    ASSERT_TRUE(writeFile(path, "# mine\nscale=4\ncolour=red\nscreen=DP\x01\n"));
+    ASSERT_NO_FATAL_FAILURE(writeAll(path, "# mine\nscale=4\ncolour=red\nscreen=DP\x01\n"));
     EXPECT_EQ(PanelScale::load(path), (PanelScale{4, false, QString()}));
 }
 

@@ -1,3 +1,4 @@
+#include "../support/FileBytes.h"
 #include "AppFixture.h"
 #include "app/EntryFrame.h"
 #include "controls/ChimeiCtl_DX.h"
@@ -72,19 +73,6 @@ IniRecords changedRecords()
     return r;
 }
 
-void writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
-
-QByteArray readFile(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
 } // namespace
 
 // The program started with a settings file beside it.
@@ -94,7 +82,7 @@ protected:
     void prepareSettings() override
     {
         written = mdlIniIoEx::encode(records);
-        writeFile(settingsFile(), written);
+        writeAll(settingsFile(), written);
     }
 
     IniRecords records = changedRecords();
@@ -142,7 +130,7 @@ TEST_F(WithSettings, ClosingWritesBackWhatWasRead)
     messages.answers.push_back(ui::MessagePresenter::Answer::Yes);
     ASSERT_TRUE(console().close());
     // The console's position off this screen too, since no one moved the console.
-    EXPECT_EQ(readFile(settingsFile()), written);
+    EXPECT_EQ(readAll(settingsFile()), written);
 }
 
 TEST_F(WithSettings, AWindowTheUserMovedIsStoredWhereItIsNow)
@@ -151,7 +139,7 @@ TEST_F(WithSettings, AWindowTheUserMovedIsStoredWhereItIsNow)
     panel().move(30, 45);
     messages.answers.push_back(ui::MessagePresenter::Answer::Yes);
     ASSERT_TRUE(console().close());
-    const IniRecords saved = mdlIniIoEx::decode(readFile(settingsFile()));
+    const IniRecords saved = mdlIniIoEx::decode(readAll(settingsFile()));
     EXPECT_EQ(saved.ctrlData.CtlLeft, console().x() * 15);
     EXPECT_EQ(saved.ctrlData.CtlTop, 300 * 15);
     EXPECT_EQ(saved.form.PanelLeft, 30 * 15);
@@ -187,7 +175,7 @@ TEST_F(AppFixture, WithoutASettingsFileTheCellsKeepZeroAndNothingIsShown)
     EXPECT_FALSE(QFile::exists(settingsFile()));
     messages.answers.push_back(ui::MessagePresenter::Answer::Yes);
     ASSERT_TRUE(console().close());
-    const QByteArray saved = readFile(settingsFile());
+    const QByteArray saved = readAll(settingsFile());
     // The defaults with today's fixed date, and the positions of the windows.
     IniRecords expected = IniRecords::initial(QDate(2026, 12, 7));
     IniRecords got = mdlIniIoEx::decode(saved);
@@ -206,7 +194,7 @@ protected:
         IniRecords r = IniRecords::initial(QDate(2026, 12, 7));
         r.ctrlData.EntryMode = 5;
         r.ctrlData.ScrollSpeed = 1;
-        writeFile(settingsFile(), mdlIniIoEx::encode(r));
+        writeAll(settingsFile(), mdlIniIoEx::encode(r));
     }
 };
 
@@ -221,7 +209,7 @@ TEST_F(OddEntryMode, IsKeptButMovesNoFrame)
     EXPECT_TRUE(messages.shown.empty());
     messages.answers.push_back(ui::MessagePresenter::Answer::Yes);
     ASSERT_TRUE(console().close());
-    EXPECT_EQ(mdlIniIoEx::decode(readFile(settingsFile())).ctrlData.EntryMode, 5);
+    EXPECT_EQ(mdlIniIoEx::decode(readAll(settingsFile())).ctrlData.EntryMode, 5);
 }
 
 class RefusedValue : public AppFixture
@@ -237,7 +225,7 @@ protected:
         r.ctrlData.ScrollWait = 700;
         r.ctrlData.LateNight = 1;
         written = mdlIniIoEx::encode(r);
-        writeFile(settingsFile(), written);
+        writeAll(settingsFile(), written);
     }
 
     QByteArray written;
@@ -260,8 +248,8 @@ TEST_F(RefusedValue, KeepsItsDefaultWhileTheFieldsAfterItApplyAndTheFileReadIsKe
 
     messages.answers.push_back(ui::MessagePresenter::Answer::Yes);
     ASSERT_TRUE(console().close());
-    EXPECT_EQ(readFile(settingsFile() + QStringLiteral(".bak")), written);
-    const IniRecords saved = mdlIniIoEx::decode(readFile(settingsFile()));
+    EXPECT_EQ(readAll(settingsFile() + QStringLiteral(".bak")), written);
+    const IniRecords saved = mdlIniIoEx::decode(readAll(settingsFile()));
     EXPECT_EQ(saved.panel.SeiriNumStyle, 0);
     EXPECT_EQ(saved.sound.SndKeitou, QStringLiteral("/applied.wav"));
     EXPECT_EQ(saved.ctrlData.ScrollWait, 700);
@@ -276,7 +264,7 @@ protected:
         auto *rng = QRandomGenerator::global();
         for (char &c : junk)
             c = static_cast<char>(rng->bounded(256));
-        writeFile(settingsFile(), junk);
+        writeAll(settingsFile(), junk);
     }
 };
 
@@ -295,7 +283,7 @@ protected:
     {
         // The folders and the start of the panel record: 100 bytes.
         written = mdlIniIoEx::encode(changedRecords()).left(100);
-        writeFile(settingsFile(), written);
+        writeAll(settingsFile(), written);
     }
 
     QByteArray written;
@@ -316,9 +304,9 @@ TEST_F(ShortFile, ReadsWhatIsThereAndTheRestKeepsItsStartUpValue)
 
     messages.answers.push_back(ui::MessagePresenter::Answer::Yes);
     ASSERT_TRUE(console().close());
-    EXPECT_EQ(readFile(settingsFile() + QStringLiteral(".bak")), written);
+    EXPECT_EQ(readAll(settingsFile() + QStringLiteral(".bak")), written);
     IniDecodeInfo info;
-    const IniRecords saved = mdlIniIoEx::decode(readFile(settingsFile()), &info);
+    const IniRecords saved = mdlIniIoEx::decode(readAll(settingsFile()), &info);
     EXPECT_TRUE(info.complete);
     EXPECT_EQ(saved.folder, changedRecords().folder);
     EXPECT_EQ(saved.degit.DegitBackColor, 0x00808080u);
@@ -328,7 +316,7 @@ TEST_F(ShortFile, ReadsWhatIsThereAndTheRestKeepsItsStartUpValue)
 class EmptyFile : public AppFixture
 {
 protected:
-    void prepareSettings() override { writeFile(settingsFile(), QByteArray()); }
+    void prepareSettings() override { writeAll(settingsFile(), QByteArray()); }
 };
 
 TEST_F(EmptyFile, StartsAsWithoutASettingsFile)
@@ -340,7 +328,7 @@ TEST_F(EmptyFile, StartsAsWithoutASettingsFile)
     EXPECT_EQ(console().HScroll1[0]->value(), 1);
     messages.answers.push_back(ui::MessagePresenter::Answer::Yes);
     ASSERT_TRUE(console().close());
-    EXPECT_EQ(readFile(settingsFile()).size(), 428 + 10); // the fixed date, "2026/12/07"
+    EXPECT_EQ(readAll(settingsFile()).size(), 428 + 10); // the fixed date, "2026/12/07"
     // Nothing was read, so there is nothing to keep.
     EXPECT_FALSE(QFile::exists(settingsFile() + QStringLiteral(".bak")));
 }
@@ -349,7 +337,7 @@ TEST_F(WithSettings, AFailedSaveIsReportedAndKeepsTheOldFile)
 {
     // The settings file's folder turns into a file: nothing can be written there.
     const QString folder = settingsDir.filePath(QStringLiteral("blocked"));
-    writeFile(folder, "not a folder");
+    writeAll(folder, "not a folder");
     auto &services = const_cast<app::AppServices &>(forms->services());
     services.programPath = folder + QStringLiteral("/731");
     services.settingsFallbackFolder = folder + QStringLiteral("/config");
@@ -358,7 +346,7 @@ TEST_F(WithSettings, AFailedSaveIsReportedAndKeepsTheOldFile)
     ASSERT_EQ(messages.shown.size(), 2u);
     EXPECT_TRUE(messages.shown[1].text.startsWith(QStringLiteral("エラー Code:")));
     EXPECT_TRUE(messages.shown[1].text.contains(QStringLiteral("\r\n内容:")));
-    EXPECT_EQ(readFile(settingsFile()), written);
+    EXPECT_EQ(readAll(settingsFile()), written);
 }
 
 TEST_F(AppFixture, TextsOutsideTheCodePageSurviveARestartAndTheUserIsToldOnce)
@@ -378,7 +366,7 @@ TEST_F(AppFixture, TextsOutsideTheCodePageSurviveARestartAndTheUserIsToldOnce)
     EXPECT_EQ(forms->options().fareDataFolder(), folder);
     EXPECT_EQ(forms->options().soundFile(settings::SoundSlot::Step), sound);
     // The settings file holds what the original writes: the code page's form of the texts.
-    const IniRecords stored = mdlIniIoEx::decode(readFile(settingsFile()));
+    const IniRecords stored = mdlIniIoEx::decode(readAll(settingsFile()));
     EXPECT_EQ(stored.folder.FareDataDir, QStringLiteral("/home/m?ller/データ"));
     EXPECT_EQ(stored.sound.SndStepFile, QStringLiteral("/home/m?ller/音/caf?.wav"));
     // Nothing was chosen in this run: nothing more is said.
@@ -391,7 +379,7 @@ protected:
     void prepareSettings() override
     {
         const QString picture = settingsDir.filePath(QStringLiteral("notes.bmp"));
-        writeFile(picture, "this is only text\n");
+        writeAll(picture, "this is only text\n");
         IniRecords r = IniRecords::initial(QDate(2026, 12, 7));
         r.panel.PanelAuto = 0;
         r.panel.PanelManual = -1;
@@ -400,7 +388,7 @@ protected:
         for (int16_t *user : {&r.panel.PanelOffUser, &r.panel.PanelOn1User, &r.panel.PanelOn2User})
             *user = -1;
         r.panel.PanelFile = {picture, picture, picture};
-        writeFile(settingsFile(), mdlIniIoEx::encode(r));
+        writeAll(settingsFile(), mdlIniIoEx::encode(r));
     }
 };
 

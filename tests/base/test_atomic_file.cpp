@@ -1,5 +1,6 @@
 // Every file the program and its tool write goes through AtomicFile: the old file stays whole
 // until the new one is complete.
+#include "../support/FileBytes.h"
 #include "../support/FileSizeLimit.h"
 #include "base/AtomicFile.h"
 
@@ -14,12 +15,6 @@
 using base::AtomicFile;
 
 namespace {
-
-QByteArray readAll(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 class AtomicFileTest : public ::testing::Test
 {

@@ -1,4 +1,5 @@
 // Saving and loading the settings file on disk, and where it lives.
+#include "../support/FileBytes.h"
 #include "SampleRecords.h"
 #include "../support/FileSizeLimit.h"
 
@@ -18,23 +19,6 @@ using settings::IniFileLocation;
 using settings::IniRecords;
 using settings::IniStatus;
 using settings::mdlIniIoEx;
-
-namespace {
-
-QByteArray readAll(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void writeAll(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    ASSERT_EQ(file.write(bytes), bytes.size());
-}
-
-} // namespace
 
 class IniFile : public ::testing::Test
 {

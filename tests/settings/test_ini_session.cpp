@@ -1,5 +1,6 @@
 // One run's settings file: exact texts beside it, the copy of a file that read short or had a
 // refused value, and the clean-up after a killed save.
+#include "../support/FileBytes.h"
 #include "SampleRecords.h"
 
 #include "base/Cp932.h"
@@ -19,19 +20,6 @@ using settings::IniTextCompanion;
 using settings::mdlIniIoEx;
 
 namespace {
-
-QByteArray readAll(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void writeAll(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    ASSERT_EQ(file.write(bytes), bytes.size());
-}
 
 class IniSessionTest : public ::testing::Test
 {
