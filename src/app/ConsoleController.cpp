@@ -117,7 +117,7 @@ void ConsoleController::showSelectingMessage()
 void ConsoleController::lampTest()
 {
     panel().lightAllCells();
-    panel().letPaintsThrough();
+    letEventsRun(true);
     m_services.sleeper->sleepMs(LampTestMs);
     for (int i = 1; i <= FareCells; ++i)
         panel().setCellValue(i, 0);
@@ -130,10 +130,17 @@ void ConsoleController::DispData(int16_t n)
     showFares(n);
     showInformationDigits(n);
     refreshTicketPreview(n);
-    panel().letPendingEventsRun();
+    letEventsRun(false);
     // Said before the name is set: a long name keeps SetChimei busy while it scrolls.
     noteShownRow(n);
     showStopName(n);
+}
+
+void ConsoleController::letEventsRun(bool paintsOnly)
+{
+    ++m_lettingEventsRun;
+    paintsOnly ? panel().letPaintsThrough() : panel().letPendingEventsRun();
+    --m_lettingEventsRun;
 }
 
 void ConsoleController::showFares(int16_t n)

@@ -113,6 +113,10 @@ public:
     int shownRow() const { return m_shownRow; }
     QString shownStopName() const;
     const std::array<std::optional<int16_t>, 30> &shownFares() const { return m_shownFares; }
+    // An action is on the stack, letting the events that wait run (a data step before its stop
+    // name, the lamp test's paints). A click then runs nested, as the original's did; a call from
+    // another program waits until the action has ended.
+    bool isLettingEventsRun() const { return m_lettingEventsRun > 0; }
 
 signals:
     // The panel has begun to show another row (or none): the fares are written and the stop
@@ -131,6 +135,7 @@ private:
     void playEntrySound(settings::SoundSlot slot);
     bool dataStep(StepDirection direction);
     bool tapeButtonUsable(ConsoleControl button) const;
+    void letEventsRun(bool paintsOnly);
     QString stepSound() const;
 
     void showSelectingMessage();
@@ -164,6 +169,7 @@ private:
     QString m_TicketDate;
     int16_t m_SavedTsugiwaMode = 0;
     int m_shownRow = 0;
+    int m_lettingEventsRun = 0;
     std::array<std::optional<int16_t>, 30> m_shownFares{};
 };
 

@@ -6,6 +6,7 @@
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
+#include <QTimer>
 
 namespace remote {
 
@@ -39,68 +40,78 @@ bool ConsoleAdaptor::registerOnSessionBus()
 
 // Over the bus the reply is delayed until the outcome is known, which may be before the action
 // has returned.
-void ConsoleAdaptor::call(const std::function<void(const Answer &)> &action)
+void ConsoleAdaptor::call(Action action)
 {
-    if (!calledFromDBus()) {
-        action([](const RemoteOutcome &) {});
+    Answer answer = [](const RemoteOutcome &) {};
+    if (calledFromDBus()) {
+        setDelayedReply(true);
+        answer = [request = message(), bus = connection()](const RemoteOutcome &outcome) mutable {
+            bus.send(outcome.refused ? request.createErrorReply(RefusedError(), outcome.message) : request.createReply());
+        };
+    }
+    runWhenConsoleIsFree(action, answer);
+}
+
+// A call that arrives while a console action lets waiting events run (a data step, the lamp
+// test) would run inside it and leave the panel half one stop, half another: it waits until that
+// action has ended.
+void ConsoleAdaptor::runWhenConsoleIsFree(const Action &action, const Answer &answer)
+{
+    if (m_console.isLettingEventsRun()) {
+        QTimer::singleShot(0, this, [this, action, answer] { runWhenConsoleIsFree(action, answer); });
         return;
     }
-    setDelayedReply(true);
-    const QDBusMessage request = message();
-    QDBusConnection bus = connection();
-    action([request, bus](const RemoteOutcome &outcome) mutable {
-        bus.send(outcome.refused ? request.createErrorReply(RefusedError(), outcome.message) : request.createReply());
-    });
+    action(answer);
 }
 
 void ConsoleAdaptor::SetRoute(const QString &route, const QString &section)
 {
-    call([&](const Answer &answer) { m_remote.setRoute(route, section, answer); });
+    call([=, this](const Answer &answer) { m_remote.setRoute(route, section, answer); });
 }
 
 void ConsoleAdaptor::Reset()
 {
-    call([&](const Answer &answer) { m_remote.reset(answer); });
+    call([=, this](const Answer &answer) { m_remote.reset(answer); });
 }
 
 void ConsoleAdaptor::StepForward()
 {
-    call([&](const Answer &answer) { m_remote.step(app::DataForward, answer); });
+    call([=, this](const Answer &answer) { m_remote.step(app::DataForward, answer); });
 }
 
 void ConsoleAdaptor::StepBack()
 {
-    call([&](const Answer &answer) { m_remote.step(app::DataBack, answer); });
+    call([=, this](const Answer &answer) { m_remote.step(app::DataBack, answer); });
 }
 
 void ConsoleAdaptor::SetLateNight(bool on)
 {
-    call([&](const Answer &answer) { m_remote.setLateNight(on, answer); });
+    call([=, this](const Answer &answer) { m_remote.setLateNight(on, answer); });
 }
 
 void ConsoleAdaptor::SetDisplayClear(bool on)
 {
-    call([&](const Answer &answer) { m_remote.setDisplayClear(on, answer); });
+    call([=, this](const Answer &answer) { m_remote.setDisplayClear(on, answer); });
 }
 
 void ConsoleAdaptor::SetBacklight(const QString &state)
 {
-    call([&](const Answer &answer) { m_remote.setBacklight(state, answer); });
+    call([=, this](const Answer &answer) { m_remote.setBacklight(state, answer); });
 }
 
 void ConsoleAdaptor::TapeForward()
 {
-    call([&](const Answer &answer) { m_remote.tapeForward(answer); });
+    call([=, this](const Answer &answer) { m_remote.tapeForward(answer); });
 }
 
 void ConsoleAdaptor::TapeBack()
 {
-    call([&](const Answer &answer) { m_remote.tapeBack(answer); });
+    call([=, this](const Answer &answer) { m_remote.tapeBack(answer); });
 }
 
 void ConsoleAdaptor::TapeStop()
 {
-    call([&](const Answer &answer) { m_remote.tapeStop(answer); });
+    call([=, this](const Answer &answer) { m_remote.tapeStop(answer); });
 }
 
 QVariantMap ConsoleAdaptor::State()

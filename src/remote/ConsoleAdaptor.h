@@ -57,7 +57,9 @@ signals:
     void StopChanged(int stop, const QString &stopName);
 
 private:
-    void call(const std::function<void(const Answer &)> &action);
+    using Action = std::function<void(const Answer &)>;
+    void call(Action action);
+    void runWhenConsoleIsFree(const Action &action, const Answer &answer);
 
     RemoteConsole m_remote;
     app::ConsoleController &m_console;

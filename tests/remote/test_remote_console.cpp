@@ -12,6 +12,7 @@
 #include "remote/RemoteConsole.h"
 #include "settings/Options.h"
 
+#include <QCoreApplication>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -152,4 +153,32 @@ TEST_F(Remote, TheStopChangedSignalFiresOncePerStopShown)
     remote->setDisplayClear(false, ignore);
     EXPECT_EQ(stopsSignalled, (QStringList{"1 停留所1", "2 停留所2", "3 停留所3", "0 ", "1 停留所1", "0 ", "1 停留所1",
                                            "0 ", "1 停留所1"}));
+}
+
+// Calls that arrive while an action lets waiting events run (a data step before its stop name,
+// the lamp test's paints) run after it, so the panel never shows one stop's fares under
+// another's name and the route set again still starts at its first stop.
+TEST_F(Remote, ACallArrivingInsideAnActionRunsAfterIt)
+{
+    adaptor->SetRoute(QStringLiteral("1"), QStringLiteral("1"));
+    int arriving = 1;
+    views.panel.eventsArriving = [&] {
+        if (arriving-- > 0)
+            adaptor->StepForward();
+    };
+    adaptor->StepForward();
+    EXPECT_EQ(console->shownRow(), 2) << "the nested step waits";
+    QCoreApplication::processEvents();
+    EXPECT_EQ(console->route().CurIndex() + 1, 3);
+    EXPECT_EQ(console->shownRow(), 3);
+    EXPECT_EQ(views.panel.name, QStringLiteral("停留所3"));
+    EXPECT_EQ(views.panel.cells[1], QStringLiteral("31"));
+    EXPECT_EQ(stopsSignalled.mid(1), (QStringList{"2 停留所2", "3 停留所3"}));
+
+    // A step sent during the lamp test of the route set again runs once the first stop is shown.
+    arriving = 1;
+    adaptor->Reset();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(stopsSignalled.mid(3), (QStringList{"0 ", "1 停留所1", "2 停留所2"}));
+    EXPECT_EQ(views.panel.name, QStringLiteral("停留所2"));
 }

@@ -29,11 +29,15 @@ void RecordingPanel::blankAllCells()
 void RecordingPanel::letPaintsThrough()
 {
     m_log << QStringLiteral("panel paints through");
+    if (eventsArriving)
+        eventsArriving();
 }
 
 void RecordingPanel::letPendingEventsRun()
 {
     m_log << QStringLiteral("panel events run");
+    if (eventsArriving)
+        eventsArriving();
 }
 
 void RecordingPanel::setTsugiwaMode(int16_t mode)

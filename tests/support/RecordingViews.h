@@ -7,6 +7,7 @@
 #include <QStringList>
 
 #include <array>
+#include <functional>
 
 // The panel and the console as the console controller drives them, for tests without windows.
 // Every call is written into one log shared with the services, so that a test reads the order
@@ -34,6 +35,8 @@ public:
     void setPicture(const QPixmap &picture) override;
     void colourTicketNumbers(base::OleColor colour) override;
 
+    // Runs where a window would let waiting events run: what arrives meanwhile.
+    std::function<void()> eventsArriving;
     std::array<QString, 31> cells; // what each cell was last given, as text
     QString name;                   // the last name set
     int16_t tsugiwa = 0;
