@@ -12,7 +12,7 @@ BackgroundStartedDevice::~BackgroundStartedDevice()
 bool BackgroundStartedDevice::start(RenderFunction render)
 {
     stop();
-    std::lock_guard lock(m_mutex);
+    std::lock_guard joining(m_joinMutex);
     m_starting = std::thread([this, render = std::move(render)]() mutable {
         const bool started = m_device->start(std::move(render));
         m_device->releaseCallingThread();
@@ -24,6 +24,7 @@ bool BackgroundStartedDevice::start(RenderFunction render)
 
 void BackgroundStartedDevice::waitForStart() const
 {
+    std::lock_guard joining(m_joinMutex);
     if (m_starting.joinable() && m_starting.get_id() != std::this_thread::get_id())
         m_starting.join();
 }

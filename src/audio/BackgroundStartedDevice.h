@@ -30,6 +30,9 @@ private:
 
     std::unique_ptr<AudioDevice> m_device;
     mutable std::mutex m_mutex;
+    // The starting thread is joined once, whichever of stop() and driverName() comes first, from
+    // whichever thread.
+    mutable std::mutex m_joinMutex;
     mutable std::thread m_starting;
     bool m_started = false;
 };

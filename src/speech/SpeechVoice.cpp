@@ -83,15 +83,17 @@ void SpeechVoice::restoreSettings()
 void SpeechVoice::stop()
 {
     {
+        // The failure of an utterance cut off here is forgotten with it: the voice thread sets
+        // the flag under the same lock, for the generation it spoke.
         std::lock_guard lock(m_pushMutex);
         ++m_generation;
         m_sink.flush();
+        m_failed = false;
     }
     {
         std::lock_guard lock(m_queueMutex);
         m_queue.clear();
     }
-    m_failed = false;
 }
 
 void SpeechVoice::speak(const QString &text)
@@ -210,8 +212,11 @@ void SpeechVoice::voice(SpeechReader &reader, const Job &job)
     const EspeakEngine::Outcome outcome = EspeakEngine::synthesize(m_options.espeakDataDir, job.settings, text, push);
     if (outcome == EspeakEngine::Outcome::Spoken)
         pushHeldSilence(job, rate);
-    if (outcome == EspeakEngine::Outcome::Failed && job.generation == m_generation)
-        m_failed = true;
+    if (outcome == EspeakEngine::Outcome::Failed) {
+        std::lock_guard lock(m_pushMutex);
+        if (job.generation == m_generation)
+            m_failed = true;
+    }
 }
 
 // An utterance that was silent throughout still lasts as long as it would have.
