@@ -26,17 +26,15 @@ class Console : public ::testing::Test
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(fare::Hy3Writer::WriteFile(dir.filePath(QStringLiteral("1.hy3")), threeStopRoute()));
-        options.change([this](settings::OptionRecords &r) {
-            r.folder.FareDataDir = dir.path();
-            r.sound.SndKeitou = QStringLiteral("/route.wav");
-            r.sound.SndReset = QStringLiteral("/key.wav");
-            r.sound.SndStepFile = QStringLiteral("/step.wav");
+        bool written = false;
+        options.change([&](settings::OptionRecords &r) {
+            written = useThreeStopRoute(dir.path(), r);
             r.chimei.ChimeiTsugiwaMode = 1;
             // The stop order on cell 30, over the fare.
             r.degit.InfoOrderUse = 1;
             r.degit.InfoOrderCell = 29;
         });
+        ASSERT_TRUE(written);
         views.panel.tsugiwa = 1;
         headless.log = &log;
         console = std::make_unique<ConsoleController>(headless.appServices(), options, views.views());

@@ -25,13 +25,9 @@ class Remote : public ::testing::Test
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(fare::Hy3Writer::WriteFile(dir.filePath(QStringLiteral("1.hy3")), threeStopRoute()));
-        options.change([this](settings::OptionRecords &r) {
-            r.folder.FareDataDir = dir.path();
-            r.sound.SndKeitou = QStringLiteral("/route.wav");
-            r.sound.SndReset = QStringLiteral("/key.wav");
-            r.sound.SndStepFile = QStringLiteral("/step.wav");
-        });
+        bool written = false;
+        options.change([&](settings::OptionRecords &r) { written = useThreeStopRoute(dir.path(), r); });
+        ASSERT_TRUE(written);
         headless.log = &log;
         console = std::make_unique<app::ConsoleController>(headless.appServices(), options, views.views());
         remote = std::make_unique<remote::RemoteConsole>(*console, options);

@@ -2,6 +2,10 @@
 
 #include "base/Cp932.h"
 #include "fare/Hy3Record.h"
+#include "fare/Hy3Writer.h"
+#include "settings/Options.h"
+
+#include <QDir>
 
 #include <vector>
 
@@ -19,4 +23,15 @@ inline std::vector<fare::Hy3Record> threeStopRoute()
         records.push_back(rec);
     }
     return records;
+}
+
+// Route 1 written into `folder`, and the options of a console that reads it there and plays
+// "/route.wav", "/key.wav" and "/step.wav" (names a test finds in its log, never files).
+inline bool useThreeStopRoute(const QString &folder, settings::OptionRecords &r)
+{
+    r.folder.FareDataDir = folder;
+    r.sound.SndKeitou = QStringLiteral("/route.wav");
+    r.sound.SndReset = QStringLiteral("/key.wav");
+    r.sound.SndStepFile = QStringLiteral("/step.wav");
+    return fare::Hy3Writer::WriteFile(QDir(folder).filePath(QStringLiteral("1.hy3")), threeStopRoute());
 }
